@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Set-up, build and test steps of armakon, for a fresh Debian machine (run as root) and CI.
+#
+#   scripts/dev.sh demo       install what is missing, build, run the main job on sample data
+#   scripts/dev.sh test       install what is missing, build, run the whole test suite
+#   scripts/dev.sh sanitize   the test suite again under AddressSanitizer + UBSan, then TSan
+#   scripts/dev.sh consumer   install the library into a prefix and build examples/consumer against it
+#   scripts/dev.sh fuzz [S]   build the libFuzzer targets with clang and run each for S seconds (default 60)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+jobs=$(nproc)
+
+deps() {
+  local packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev locales)
+  [ "${1:-}" = clang ] && packages+=(clang libclang-rt-14-dev)
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq "${missing[@]}" >/dev/null
+  fi
+  # The number-formatting tests run under a German locale (decimal comma).
+  if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    locale-gen >/dev/null
+  fi
+}
+
+build() {  # build DIR [cmake options...]
+  local dir=$1; shift
+  cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+case "${1:-}" in
+  demo)
+    deps
+    build build -DARMAKON_BUILD_TESTS=OFF -DARMAKON_BUILD_BENCH=OFF
+    ./build/armakon --version
+    ./build/armakon catalogs data/samples/catalogs
+    ;;
+  test)
+    deps
+    build build
+    ctest --test-dir build --output-on-failure -j "$jobs"
+    ;;
+  sanitize)
+    deps
+    build build-asan -DARMAKON_SANITIZE=address,undefined -DARMAKON_BUILD_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --test-dir build-asan --output-on-failure -j "$jobs"
+    build build-tsan -DARMAKON_SANITIZE=thread -DARMAKON_BUILD_BENCH=OFF -DARMAKON_BUILD_TOOL=OFF
+    TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -j "$jobs"
+    ;;
+  consumer)
+    deps
+    build build -DARMAKON_BUILD_TESTS=OFF -DARMAKON_BUILD_BENCH=OFF
+    rm -rf build-prefix build-consumer
+    cmake --install build --prefix build-prefix >/dev/null
+    cmake -S examples/consumer -B build-consumer -DCMAKE_PREFIX_PATH="$root/build-prefix" >/dev/null
+    cmake --build build-consumer -j "$jobs"
+    ./build-consumer/consumer
+    ;;
+  fuzz)
+    deps clang
+    seconds=${2:-60}
+    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DARMAKON_FUZZ=ON -DARMAKON_SANITIZE=address,undefined \
+      -DARMAKON_BUILD_TESTS=OFF -DARMAKON_BUILD_BENCH=OFF -DARMAKON_BUILD_TOOL=OFF
+    for fuzzer in build-fuzz/fuzz/fuzz_*; do
+      name=$(basename "$fuzzer")
+      corpus=$(mktemp -d)
+      [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$corpus/"
+      echo "== $name ($seconds s)"
+      "$fuzzer" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 "$corpus" 2>&1 | grep -E '^(#[0-9]+ *DONE|Done|==[0-9]+==ERROR)' || true
+      rm -rf "$corpus"
+    done
+    ;;
+  *)
+    sed -n '2,9p' "$0" | sed 's/^# \?//'
+    exit 2
+    ;;
+esac

@@ -1,0 +1,18 @@
+#pragma once
+// The armakon tool's sub-commands. Each lives in its own file and adds itself to the
+// application; the tool only parses arguments and calls the library.
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+
+namespace armakon::tool {
+
+// A sub-command's action returns the process exit status.
+using Action = std::function<int()>;
+
+// Adds one sub-command to the app; the returned action runs when it is chosen.
+
+// (sub-commands are declared here as they are added)
+
+}  // namespace armakon::tool

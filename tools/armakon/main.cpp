@@ -1,0 +1,29 @@
+// armakon: the command-line face of the library.
+
+#include "tools/armakon/Commands.h"
+
+#include <cstdio>
+#include <exception>
+
+int main(int argc, char** argv) {
+  CLI::App app{
+      "armakon - valve product data (VDI 3805 sheets 2 and 17), valve sizing and pump catalogs\n"
+      "for building-services design."};
+  app.set_version_flag("--version", std::string("armakon ") + ARMAKON_VERSION);
+  app.require_subcommand(1);
+  app.footer("Run 'armakon COMMAND --help' for the options of one command.");
+
+  armakon::tool::Action action;
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e) == 0 ? 0 : 2;
+  }
+  try {
+    return action ? action() : 2;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "armakon: %s\n", e.what());
+    return 2;
+  }
+}
