@@ -13,6 +13,7 @@ using Action = std::function<int()>;
 
 // Adds one sub-command to the app; the returned action runs when it is chosen.
 
+void addCatalogsCommand(CLI::App& app, Action& action);
 // (sub-commands are declared here as they are added)
 
 }  // namespace armakon::tool

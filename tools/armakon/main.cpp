@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
   app.footer("Run 'armakon COMMAND --help' for the options of one command.");
 
   armakon::tool::Action action;
+  armakon::tool::addCatalogsCommand(app, action);
 
   try {
     app.parse(argc, argv);

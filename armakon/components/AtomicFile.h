@@ -1,0 +1,27 @@
+#pragma once
+// Whole-file reading and crash-safe writing.
+//
+// Every file the library writes (valve models, pump files, reports, catalog info) goes to a
+// temporary file in the target's folder first and is renamed over the target only when it
+// was written completely, so a crash or a full disk never leaves half a file behind.
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace armakon {
+
+// Largest file the library reads into memory; a bigger one is refused as not ours.
+inline constexpr std::size_t kMaxFileSize = std::size_t{256} * 1024 * 1024;
+
+// Reads the whole file into content; false when it cannot be opened or read, or when it is
+// larger than maxSize.
+bool readWholeFile(const std::filesystem::path& path, std::string& content,
+                   std::size_t maxSize = kMaxFileSize);
+
+// Writes content to path through a temporary sibling and a rename; false (and the old file
+// untouched) when any step fails.
+bool writeFileAtomically(const std::filesystem::path& path, std::string_view content);
+
+}  // namespace armakon

@@ -1,0 +1,78 @@
+#pragma once
+// Interpolation table: (x, y) nodes joined by straight segments.
+//
+// Valve curves, setting functions and pump curves hand their points to this table and ask it
+// for y at any x. The table is meant for monotonic x: ascending (the usual case, and what
+// sort() produces) or descending (a curve filled in stored order that runs backwards, as the
+// temperature functions and falling characteristics do). Both are searched by bisection, so a
+// lookup costs O(log n) and never allocates; hosts call GetY in their inner loops.
+//
+// Rules the callers rely on:
+// - GetY(x, false) answers kNoValue (the largest finite double) outside [firstX, lastX] and on
+//   an empty table; callers test for it.
+// - GetY(x, true) extends the two end segments straight beyond the range (a vertical end
+//   segment extends as its end value); a one-node table answers its y everywhere.
+// - In both modes an empty table and a NaN or infinite x give kNoValue.
+// - At a node GetY returns that node's y exactly. Where two nodes share an x (a vertical step)
+//   the node met first in search direction wins, and no segment of zero width is ever divided.
+// - A table that is neither ascending nor descending gives some segment's value, never a crash.
+// - firstX/lastX/firstY/lastY are 0 on an empty table (an empty pump curve must pass checks
+//   that reject negative values).
+// - A node created by SetAtXArray or SetAtYArray at index == size starts with 0 as its other
+//   coordinate.
+// - sort(eps) orders the nodes by ascending x, keeping nodes of equal x in the order they were
+//   added; a node whose x lies less than eps above the last kept node is dropped (the first of
+//   a cluster wins, with its y); nodes with a NaN x are dropped.
+
+#include <limits>
+#include <vector>
+
+namespace armakon {
+
+class CHydrixInterpolation {
+ public:
+  // The "no value" answer: callers compare against exactly this number.
+  static constexpr double kNoValue = std::numeric_limits<double>::max();
+
+  CHydrixInterpolation() = default;
+  CHydrixInterpolation(const CHydrixInterpolation&) = default;
+  CHydrixInterpolation& operator=(const CHydrixInterpolation&) = default;
+  CHydrixInterpolation(CHydrixInterpolation&&) noexcept = default;
+  CHydrixInterpolation& operator=(CHydrixInterpolation&&) noexcept = default;
+  ~CHydrixInterpolation() = default;
+
+  // Appends a node at the end, without sorting.
+  void Add(double x, double y);
+  void reset();
+
+  int getSize() const;
+  bool isEmpty() const { return xs_.empty(); }
+
+  // Node i, counted from 0; an index outside [0, size) throws std::invalid_argument.
+  double GetAtXArray(int i) const;
+  double GetAtYArray(int i) const;
+
+  // Overwrite node i; i == size appends a node whose other coordinate is 0 until set.
+  // An index outside [0, size] throws std::invalid_argument.
+  void SetAtXArray(int i, double v);
+  void SetAtYArray(int i, double v);
+
+  double firstX() const { return xs_.empty() ? 0.0 : xs_.front(); }
+  double lastX() const { return xs_.empty() ? 0.0 : xs_.back(); }
+  double firstY() const { return ys_.empty() ? 0.0 : ys_.front(); }
+  double lastY() const { return ys_.empty() ? 0.0 : ys_.back(); }
+
+  double GetY(double x, bool extend) const;
+
+  void sort(double eps);
+
+ private:
+  std::size_t checkedIndex(int i, std::size_t limit) const;
+  double extended(double x, bool beforeFirst) const;
+
+  // Kept as two arrays so the bisection walks contiguous x values only.
+  std::vector<double> xs_;
+  std::vector<double> ys_;
+};
+
+}  // namespace armakon

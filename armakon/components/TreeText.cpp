@@ -1,0 +1,262 @@
+#include "armakon/components/TreeText.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "armakon/components/TreeNode.h"
+
+namespace armakon {
+
+namespace {
+
+// Indentation is layout only; beyond this depth lines stay at the same column, so writing a
+// very deep tree stays linear in its size.
+constexpr std::size_t kMaxIndentLevels = 32;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool isAsciiPunct(char c) {
+  return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') || (c >= '{' && c <= '~');
+}
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Writes a control character (below 0x20 or DEL) as an escape.
+void appendControl(std::string& out, unsigned char c) {
+  switch (c) {
+    case '\n': out += "\\n"; return;
+    case '\r': out += "\\r"; return;
+    case '\t': out += "\\t"; return;
+    default: {
+      static const char digits[] = "0123456789ABCDEF";
+      out += "\\x";
+      out += digits[c >> 4];
+      out += digits[c & 0x0F];
+    }
+  }
+}
+
+bool isControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
+
+void appendName(std::string& out, std::string_view name) {
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    const bool atEdge = i == 0 || i + 1 == name.size();
+    if (c == ' ' && atEdge) {
+      out += "\\s";
+    } else if (c == '\\' || c == '=' || c == '{' || c == '}' || (c == '[' && i == 0)) {
+      out += '\\';
+      out += c;
+    } else if (isControl(static_cast<unsigned char>(c))) {
+      appendControl(out, static_cast<unsigned char>(c));
+    } else {
+      out += c;
+    }
+  }
+}
+
+void appendValues(std::string& out, const std::vector<std::string>& values, char sep) {
+  if (values.size() == 1 && values.front().empty()) {
+    out += "\\e";
+    return;
+  }
+  for (std::size_t v = 0; v < values.size(); ++v) {
+    if (v > 0) out += sep;
+    const std::string& value = values[v];
+    for (std::size_t i = 0; i < value.size(); ++i) {
+      const char c = value[i];
+      const bool atEdge = (v == 0 && i == 0) || (v + 1 == values.size() && i + 1 == value.size());
+      if (c == ' ' && atEdge) {
+        out += "\\s";
+      } else if (c == '\\' || c == sep) {
+        out += '\\';
+        out += c;
+      } else if (isControl(static_cast<unsigned char>(c))) {
+        appendControl(out, static_cast<unsigned char>(c));
+      } else {
+        out += c;
+      }
+    }
+  }
+}
+
+std::string_view trimBlanks(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Replaces out by the text with its escapes resolved; false for a bad escape. A blank cannot
+// be escaped by a backslash, so trimming raw blanks off a token before this never eats an
+// escaped one.
+bool unescape(std::string_view text, std::string& out) {
+  out.clear();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\\') {
+      out += c;
+      continue;
+    }
+    if (++i >= text.size()) return false;
+    const char e = text[i];
+    switch (e) {
+      case 'n': out += '\n'; break;
+      case 'r': out += '\r'; break;
+      case 't': out += '\t'; break;
+      case 's': out += ' '; break;
+      case 'e': break;
+      case 'x': {
+        if (i + 2 >= text.size()) return false;
+        const int high = hexDigit(text[i + 1]);
+        const int low = hexDigit(text[i + 2]);
+        if (high < 0 || low < 0) return false;
+        out += static_cast<char>(high * 16 + low);
+        i += 2;
+        break;
+      }
+      default:
+        if (!isAsciiPunct(e)) return false;
+        out += e;
+    }
+  }
+  return true;
+}
+
+// Position of the first unescaped character among the given ones at or after from, or npos.
+std::size_t findUnescaped(std::string_view text, std::size_t from, char a, char b) {
+  for (std::size_t i = from; i < text.size(); ++i) {
+    if (text[i] == '\\') {
+      ++i;
+    } else if (text[i] == a || text[i] == b) {
+      return i;
+    }
+  }
+  return std::string_view::npos;
+}
+
+bool parseValues(std::string_view text, char sep, std::vector<std::string>& values) {
+  values.clear();
+  if (text.empty()) return true;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = findUnescaped(text, start, sep, sep);
+    values.emplace_back();
+    if (!unescape(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start),
+                  values.back())) {
+      return false;
+    }
+    if (end == std::string_view::npos) return true;
+    start = end + 1;
+  }
+}
+
+}  // namespace
+
+bool isTreeSeparator(char sep) { return sep != '\\' && isAsciiPunct(sep); }
+
+bool renderTreeText(const CNode& node, const TreeTextLayout& layout, std::string& out) {
+  if (!isTreeSeparator(layout.separator)) return false;
+  const char* const lineEnd = layout.crlf ? "\r\n" : "\n";
+  const std::size_t firstLevel = layout.firstLevel > 0 ? static_cast<std::size_t>(layout.firstLevel) : 0;
+  auto indent = [&](std::size_t level) {
+    if (layout.indent) out.append(2 * std::min(level, kMaxIndentLevels), ' ');
+  };
+  auto openNode = [&](const CNode& n, std::size_t level) {
+    indent(level);
+    appendName(out, n.GetName());
+    out += n.GetName().empty() ? "{" : " {";
+    out += lineEnd;
+  };
+
+  struct Frame {
+    const CNode* node;
+    int next;
+  };
+  std::vector<Frame> open{{&node, 0}};
+  openNode(node, firstLevel);
+  while (!open.empty()) {
+    Frame& frame = open.back();
+    const std::size_t level = firstLevel + open.size();
+    if (frame.next >= frame.node->GetItemCount()) {
+      open.pop_back();
+      indent(level - 1);
+      out += '}';
+      if (!open.empty() || layout.finalLineBreak) out += lineEnd;
+      continue;
+    }
+    const CTreeItem* item = frame.node->GetItemAt(frame.next++);
+    if (const CNode* child = item->AsNode()) {
+      openNode(*child, level);
+      open.push_back({child, 0});
+      continue;
+    }
+    const CLeaf* leaf = item->AsLeaf();
+    indent(level);
+    appendName(out, leaf->GetName());
+    out += leaf->GetName().empty() ? "=" : " =";
+    if (!leaf->GetValues().empty()) {
+      out += ' ';
+      appendValues(out, leaf->GetValues(), layout.separator);
+    }
+    out += lineEnd;
+  }
+  return true;
+}
+
+std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep) {
+  if (!isTreeSeparator(sep)) return nullptr;
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+
+  std::unique_ptr<CNode> root;
+  std::vector<CNode*> open;
+  std::string name;
+  std::vector<std::string> values;
+  std::size_t lineStart = 0;
+  while (lineStart < text.size()) {
+    std::size_t lineEnd = text.find('\n', lineStart);
+    if (lineEnd == std::string_view::npos) lineEnd = text.size();
+    std::string_view line = text.substr(lineStart, lineEnd - lineStart);
+    lineStart = lineEnd + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    line = trimBlanks(line);
+    if (line.empty()) continue;
+
+    if (line == "}") {
+      if (open.empty()) return nullptr;
+      open.pop_back();
+      continue;
+    }
+    if (root != nullptr && open.empty()) return nullptr;  // something after the root
+
+    const std::size_t mark = findUnescaped(line, 0, '=', '{');
+    if (mark == std::string_view::npos) return nullptr;
+    if (!unescape(trimBlanks(line.substr(0, mark)), name)) return nullptr;
+    const std::string_view rest = trimBlanks(line.substr(mark + 1));
+
+    if (line[mark] == '{') {
+      if (!rest.empty()) return nullptr;
+      if (root == nullptr) {
+        root = std::make_unique<CNode>(std::move(name));
+        open.push_back(root.get());
+      } else {
+        open.push_back(open.back()->AddChild(name));
+      }
+      continue;
+    }
+    if (open.empty()) return nullptr;  // a leaf outside the root
+    if (!parseValues(rest, sep, values)) return nullptr;
+    auto leaf = std::make_unique<CLeaf>(name);
+    leaf->SetValues(std::move(values), sep);
+    values = {};
+    open.back()->AddLeaf(std::move(leaf));
+  }
+  if (root == nullptr || !open.empty()) return nullptr;
+  return root;
+}
+
+}  // namespace armakon

@@ -1,0 +1,39 @@
+// Tree-file text on arbitrary bytes. Whatever parses must write back and parse again to the
+// same tree, in every layout.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "armakon/components/TreeFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  const unsigned char knobs = size > 0 ? data[0] : 0;
+  const char sep = (knobs & 0x80) != 0 ? ';' : ':';
+
+  armakon::CNode node("before");
+  if (armakon::TreeItems::ReadFromString(text, &node, 0, sep) == 0) {
+    if (node.GetName() != "before" || node.GetItemCount() != 0) std::abort();
+    return 0;
+  }
+  // Walk the value lists the way the readers do.
+  for (const armakon::CLeaf* leaf = node.GetFirstLeaf(); leaf != nullptr; leaf = node.GetNextLeaf()) {
+    std::string value;
+    bool more = leaf->GetFirstValue(value, sep, false);
+    while (more) more = leaf->GetNextValue(value, false);
+  }
+
+  std::string written;
+  if (!node.WriteToString(written, (knobs & 1) != 0, (knobs & 2) != 0, (knobs & 4) != 0, knobs & 0x18, sep)) {
+    std::abort();
+  }
+  armakon::CNode again;
+  if (!again.ReadFromString(written, sep) || !again.IsEqualTo(node)) std::abort();
+  std::string rewritten;
+  if (!again.WriteToString(rewritten, (knobs & 1) != 0, (knobs & 2) != 0, (knobs & 4) != 0, knobs & 0x18, sep) ||
+      rewritten != written) {
+    std::abort();
+  }
+  return 0;
+}

@@ -1,0 +1,328 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "armakon/components/CatalogInfoFile.h"
+#include "armakon/components/TreeNode.h"
+#include "armakon/components/hydCatalogInfo.h"
+#include "armakon/components/hydCatalogManager.h"
+
+namespace armakon {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> ids(const std::vector<const hydCatalogInfo*>& list) {
+  std::vector<std::string> out;
+  for (const hydCatalogInfo* catalog : list) out.push_back(catalog->getStrID());
+  return out;
+}
+
+// ---------------------------------------------------------------- info file text
+
+struct ParseCase {
+  const char* name;
+  std::string text;
+  std::string id, displayName, logo;
+  std::vector<std::string> sheetFolders;
+  std::vector<std::string> entries;  // "FOLDER|PATH"
+  std::vector<std::string> orgInfo;  // "NAME|VALUE"
+};
+
+TEST(CatalogInfoText, ParsesEachKindOfLine) {
+  const std::vector<ParseCase> cases = {
+      {"complete file",
+       "Content:VDI_2:VDI_17\r\n\tVDI_2:VDI_2\\A.VDI\r\n\tVDI_17:VDI_17\\sub\\B.VDI\r\nENDE\r\n"
+       "ID=AQ\r\nName=Aqualis Armaturen\r\nLogo=aq.png\r\n[OrgInfo]\r\nPUMPEN=Pumpen.PMP\r\n",
+       "AQ", "Aqualis Armaturen", "aq.png", {"VDI_2", "VDI_17"},
+       {"VDI_2|VDI_2/A.VDI", "VDI_17|VDI_17/sub/B.VDI"}, {"PUMPEN|Pumpen.PMP"}},
+      {"content case and duplicates; folders of entries follow",
+       "CONTENT: VDI_2 :vdi_2::VDI_17\n  VDI_40:VDI_40\\C.VDI\n", "", "", "", {"VDI_2", "VDI_17", "VDI_40"},
+       {"VDI_40|VDI_40/C.VDI"}, {}},
+      {"paths leaving the catalog are dropped",
+       "Content:VDI_2\n\tVDI_2:..\\..\\etc\\passwd\n\tVDI_2:/etc/passwd\n\tVDI_2:VDI_2\\..x.VDI\n\tVDI_2:\n", "", "", "",
+       {"VDI_2"}, {"VDI_2|VDI_2/..x.VDI"}, {}},
+      {"first line of a key wins; '=' and ':' inside values",
+       "id=FIRST\nID=SECOND\nName=A=B:C\nlogo = x.png \n", "FIRST", "A=B:C", "x.png", {}, {}, {}},
+      {"organisation section ends at another section; entries count anywhere",
+       "ID=X\n[orginfo]\nPUMPEN=P.PMP\nEMPTY=\n\tVDI_2:VDI_2\\LATE.VDI\n[Other]\nIGNORED=1\nID=NOT\n", "X", "", "",
+       {"VDI_2"}, {"VDI_2|VDI_2/LATE.VDI"}, {"PUMPEN|P.PMP", "EMPTY|"}},
+      {"comments, control characters and lone CR line ends",
+       "# ID=COMMENT\r; Name=no\rID=\x01" "BAD\rID=GOOD\r", "GOOD", "", "", {}, {}, {}},
+      {"Windows-1252 is decoded", "Name=Therma Nord W\xe4rmetechnik \x80\n", "", "Therma Nord Wärmetechnik €", "",
+       {}, {}, {}},
+      {"UTF-8 with byte order mark stays UTF-8", "\xEF\xBB\xBFName=Wärme\n", "", "Wärme", "", {}, {}, {}},
+  };
+  for (const ParseCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    CatalogInfoText info;
+    ASSERT_TRUE(parseCatalogInfoText(c.text, info));
+    EXPECT_EQ(info.id, c.id);
+    EXPECT_EQ(info.displayName, c.displayName);
+    EXPECT_EQ(info.logoFileName, c.logo);
+    EXPECT_EQ(info.sheetFolders, c.sheetFolders);
+    std::vector<std::string> entries;
+    for (const auto& e : info.entries) entries.push_back(e.sheetFolder + "|" + e.relativePath);
+    EXPECT_EQ(entries, c.entries);
+    std::vector<std::string> org;
+    for (const auto& leaf : info.orgInfo) org.push_back(leaf.name + "|" + leaf.value);
+    EXPECT_EQ(org, c.orgInfo);
+  }
+}
+
+TEST(CatalogInfoText, TextWithoutAnyInfoLineIsNoInfoFile) {
+  for (const std::string& text : {std::string(), std::string("\n\n# only a comment\n"),
+                                 std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), std::string("just words\n[Other]\nA=B\n")}) {
+    CatalogInfoText info;
+    info.id = "stale";
+    EXPECT_FALSE(parseCatalogInfoText(text, info));
+    EXPECT_TRUE(info.id.empty());
+  }
+}
+
+// ---------------------------------------------------------------- catalogs on disk
+
+class CatalogFolders : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::random_device random;
+    base_ = fs::temp_directory_path() / ("armakon_catalogs_" + std::to_string(random()) + std::to_string(random()));
+    ASSERT_TRUE(fs::create_directories(base_));
+  }
+  void TearDown() override {
+    std::error_code error;
+    fs::remove_all(base_, error);
+  }
+
+  std::string path(const std::string& relative) const { return (base_ / relative).string(); }
+
+  void write(const std::string& relative, const std::string& content) const {
+    fs::create_directories((base_ / relative).parent_path());
+    std::ofstream(base_ / relative, std::ios::binary) << content;
+  }
+
+  // Two roots: r1 holds B (pumps, VDI_2 with two files), A (VDI_17), a folder without info
+  // file, a garbled info file and a plain file; r2 holds a second "a" (dropped) and C.
+  void makeTwoRoots() {
+    write("r1/B/desktop.info",
+          "Content:VDI_2\n\tVDI_2:VDI_2\\ONE.VDI\n\tVDI_2:VDI_2\\Two.vdi\nENDE\nID=B\nName=Beta\n"
+          "[OrgInfo]\nPUMPEN=Pumpen.PMP\n");
+    write("r1/B/VDI_2/two.VDI", "disk name differs in case");
+    write("r1/A/desktop.info", "Content:VDI_17\nENDE\nID=A\nName=Alpha\n");
+    write("r1/NoInfo/VDI_2/X.VDI", "");
+    write("r1/Garbled/desktop.info", std::string("\x00\x01\x02garbage\xff\xfe", 11));
+    write("r1/plainfile", "");
+    write("r2/Dup/desktop.info", "ID=a\nName=Second Alpha\n");
+    write("r2/C/desktop.info", "Content:VDI_2:VDI_17\nENDE\nID=C\nName=Gamma\n[OrgInfo]\nWEB=x\n");
+  }
+
+  fs::path base_;
+};
+
+TEST_F(CatalogFolders, ScansDirectSubFoldersInRootAndNameOrder) {
+  makeTwoRoots();
+  hydCatalogManager manager;
+  EXPECT_EQ(manager.init(path("r1") + ";;" + path("missing"), "desktop.info", "", {path("r2")}), 4u);
+  std::vector<const hydCatalogInfo*> list;
+  manager.getCatalogList(list);
+  EXPECT_EQ(ids(list), (std::vector<std::string>{"A", "B", "C", "RN_USER"}));
+  EXPECT_EQ(manager.findCatalogInfo("a")->getStrDisplayName(), "Alpha");  // first of the duplicates
+  EXPECT_EQ(manager.findCatalogInfo("b")->getStrRootPath(), path("r1") + "/B/");
+  EXPECT_EQ(manager.findCatalogInfo("B")->getInfoFilePathName(), path("r1") + "/B/desktop.info");
+  EXPECT_EQ(manager.findCatalogInfo("Garbled"), nullptr);
+  EXPECT_EQ(manager.findCatalogInfo("NoInfo"), nullptr);
+  EXPECT_EQ(manager.getRootFolders(), path("r1") + ";" + path("missing") + ";" + path("r2"));
+
+  // The user catalog stands for "RN_USER" below the first root, without creating it.
+  const hydCatalogInfo* user = manager.findCatalogInfo("rn_user");
+  ASSERT_NE(user, nullptr);
+  EXPECT_TRUE(user->isUserCatalog());
+  EXPECT_EQ(user->getStrRootPath(), path("r1") + "/RN_USER/");
+  EXPECT_FALSE(fs::exists(path("r1/RN_USER")));
+}
+
+TEST_F(CatalogFolders, UserCatalogExistsWithoutRootsAndWhenDeclared) {
+  hydCatalogManager manager;
+  EXPECT_EQ(manager.init(""), 1u);
+  ASSERT_NE(manager.findCatalogInfo("RN_USER"), nullptr);
+  EXPECT_EQ(manager.findCatalogInfo("RN_USER")->getStrRootPath(), "RN_USER/");
+
+  EXPECT_EQ(manager.init(path("nothing"), "desktop.info", path("own_user")), 1u);
+  EXPECT_EQ(manager.findCatalogInfo("RN_USER")->getStrRootPath(), path("own_user") + "/");
+
+  write("r/User/desktop.info", "Content:VDI_2\nENDE\nID=RN_USER\n\tVDI_2:VDI_2\\REG.VDI\n");
+  write("r/User/VDI_2/REG.VDI", "");
+  write("r/User/VDI_2/b.tga", "");
+  write("r/User/VDI_2/a.vdix", "");
+  write("r/User/VDI_2/notes.txt", "");
+  write("r/User/VDI_2/.keep", "");
+  EXPECT_EQ(manager.init(path("r")), 1u);
+  const hydCatalogInfo* user = manager.findCatalogInfo("RN_USER");
+  ASSERT_NE(user, nullptr);
+  EXPECT_EQ(user->getStrRootPath(), path("r") + "/User/");
+  // Registered first, then the unregistered product-data files on disk, each once.
+  const std::string folder = path("r") + "/User/VDI_2/";
+  EXPECT_EQ(user->getContentFilePathNames("VDI_2"),
+            (std::vector<std::string>{folder + "REG.VDI", folder + "a.vdix", folder + "b.tga"}));
+  EXPECT_TRUE(user->getContentFilePathNames("VDI_17").empty());
+}
+
+TEST_F(CatalogFolders, ContentFilesFollowEntriesAndResolveLetterCase) {
+  makeTwoRoots();
+  hydCatalogManager manager;
+  manager.init(path("r1"));
+  const hydCatalogInfo* b = manager.findCatalogInfo("B");
+  ASSERT_NE(b, nullptr);
+  const std::string folder = path("r1") + "/B/VDI_2/";
+  // ONE.VDI is registered but missing (kept as registered); Two.vdi lies on disk as two.VDI.
+  EXPECT_EQ(b->getContentFilePathNames("vdi_2"), (std::vector<std::string>{folder + "ONE.VDI", folder + "two.VDI"}));
+  EXPECT_TRUE(b->getContentFilePathNames("VDI_17").empty());
+}
+
+TEST_F(CatalogFolders, ListFiltersCombine) {
+  makeTwoRoots();
+  hydCatalogManager manager;
+  manager.init(path("r1") + ";" + path("r2"));
+  std::vector<const hydCatalogInfo*> list{nullptr, nullptr};  // emptied first
+
+  const std::vector<std::string> names{"c", "A", "unknown"};
+  manager.getCatalogList(list, &names);
+  EXPECT_EQ(ids(list), (std::vector<std::string>{"A", "C"}));
+  manager.getCatalogList(list, nullptr, "PUMPEN");
+  EXPECT_EQ(ids(list), (std::vector<std::string>{"B"}));
+  manager.getCatalogList(list, nullptr, "pumpen");  // leaf names are exact
+  EXPECT_TRUE(list.empty());
+  manager.getCatalogList(list, &names, "", "VDI_17");
+  EXPECT_EQ(ids(list), (std::vector<std::string>{"A", "C"}));
+  manager.getFilteredCatalogList(list, "VDI_2");
+  EXPECT_EQ(ids(list), (std::vector<std::string>{"B", "C"}));
+
+  // The undeclared user catalog joins a sheet's list once that folder exists in it.
+  fs::create_directories(path("r1/RN_USER/VDI_2"));
+  manager.getFilteredCatalogList(list, "VDI_2");
+  EXPECT_EQ(ids(list), (std::vector<std::string>{"B", "C", "RN_USER"}));
+  manager.getFilteredCatalogList(list, "VDI_17");
+  EXPECT_EQ(ids(list), (std::vector<std::string>{"A", "C"}));
+}
+
+TEST_F(CatalogFolders, OrgInfoLeadsToThePumpFileAsThePumpReaderUsesIt) {
+  makeTwoRoots();
+  hydCatalogManager manager;
+  manager.init(path("r1") + ";" + path("r2"));
+  std::vector<const hydCatalogInfo*> list;
+  manager.getCatalogList(list, nullptr, "PUMPEN");
+  std::vector<std::string> pumpFiles;
+  for (const hydCatalogInfo* catalog : list) {
+    EXPECT_EQ(manager.ensureMMDLoaded(catalog, "PUMPEN"), catalog->getStrRootPath() + "Pumpen.PMP");
+    CNode* org = manager.getOrgInfoRootNode(catalog);
+    ASSERT_NE(org, nullptr);
+    const CLeaf* leaf = org->FindLeaf("PUMPEN");
+    ASSERT_NE(leaf, nullptr);
+    pumpFiles.push_back(catalog->getStrRootPath() + leaf->GetOnlyValue(':'));
+  }
+  EXPECT_EQ(pumpFiles, (std::vector<std::string>{path("r1") + "/B/Pumpen.PMP"}));
+  EXPECT_EQ(manager.findCatalogInfo("A")->getOrgInfoRootNode(), nullptr);
+  EXPECT_EQ(manager.findCatalogInfo("C")->getOrgInfoRootNode()->FindLeaf("PUMPEN"), nullptr);
+}
+
+TEST_F(CatalogFolders, EnsureMMDLoadedNamesDataAndRefusesStaleCatalogs) {
+  makeTwoRoots();
+  hydCatalogManager manager;
+  manager.init(path("r1"));
+  const hydCatalogInfo* a = manager.findCatalogInfo("A");
+  const hydCatalogInfo* b = manager.findCatalogInfo("B");
+  EXPECT_EQ(manager.ensureMMDLoaded(a, "VDI_17"), path("r1") + "/A/VDI_17/");  // declared, not on disk
+  EXPECT_EQ(manager.ensureMMDLoaded(b, "VDI_2"), path("r1") + "/B/VDI_2/");
+  EXPECT_EQ(manager.ensureMMDLoaded(a, "VDI_2"), "");
+  EXPECT_EQ(manager.ensureMMDLoaded(b, "../A"), "");
+  EXPECT_EQ(manager.ensureMMDLoaded(nullptr, "VDI_2"), "");
+  EXPECT_EQ(manager.ensureMMDLoaded(b, ""), "");
+
+  hydCatalogManager other;
+  other.init(path("r1"));
+  EXPECT_EQ(other.ensureMMDLoaded(b, "VDI_2"), "");  // not one of its catalogs
+  EXPECT_EQ(other.getOrgInfoRootNode(b), nullptr);
+}
+
+// The catalog folder dialog edits the info file as lines: a new sheet folder goes onto the
+// first line holding "Content", the entry before the first line holding "ENDE". The layout
+// must survive that and show the new file after the next scan.
+TEST_F(CatalogFolders, InfoFileEditedLikeTheFolderDialogReadsBack) {
+  write("r/K/desktop.info", "Content:VDI_2\r\nENDE\r\nID=K\r\nName=Kappa LEGENDE\r\n[OrgInfo]\r\nPUMPEN=P.PMP\r\n");
+  std::ifstream in(path("r/K/desktop.info"), std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.find('\r')));
+  in.close();
+  for (auto& line : lines) {
+    if (line.find("Content") != std::string::npos) {
+      line += ":VDI_17";
+      break;
+    }
+  }
+  for (auto it = lines.begin(); it != lines.end(); ++it) {
+    if (it->find("ENDE") != std::string::npos) {
+      lines.insert(it, "\tVDI_17:VDI_17\\NEW.VDI");
+      break;
+    }
+  }
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  write("r/K/desktop.info", text);
+  write("r/K/VDI_17/NEW.VDI", "");
+
+  hydCatalogManager manager;
+  manager.init(path("r"));
+  const hydCatalogInfo* k = manager.findCatalogInfo("K");
+  ASSERT_NE(k, nullptr);
+  EXPECT_EQ(k->getSheetFolders(), (std::vector<std::string>{"VDI_2", "VDI_17"}));
+  EXPECT_EQ(k->getContentFilePathNames("VDI_17"), (std::vector<std::string>{path("r") + "/K/VDI_17/NEW.VDI"}));
+  EXPECT_EQ(k->getStrDisplayName(), "Kappa LEGENDE");
+  EXPECT_TRUE(k->hasOrgInfoLeaf("PUMPEN"));
+}
+
+TEST(CatalogSamples, BundledCatalogsRead) {
+  const std::string root = std::string(ARMAKON_SOURCE_DIR) + "/data/samples/catalogs";
+  hydCatalogManager manager;
+  EXPECT_EQ(manager.init(root), 3u);
+  std::vector<const hydCatalogInfo*> list;
+  manager.getCatalogList(list, nullptr, "PUMPEN", "VDI_17");
+  EXPECT_EQ(ids(list), (std::vector<std::string>{"AQUALIS", "THERMANORD"}));
+  EXPECT_EQ(manager.findCatalogInfo("THERMANORD")->getStrDisplayName(), "Therma Nord Wärmetechnik");
+  EXPECT_EQ(manager.findCatalogInfo("RN_USER")->getStrRootPath(), root + "/RN_USER/");
+  // Every registered sample file is there.
+  manager.getCatalogList(list);
+  for (const hydCatalogInfo* catalog : list) {
+    for (const std::string& folder : catalog->getSheetFolders()) {
+      for (const std::string& file : catalog->getContentFilePathNames(folder)) EXPECT_TRUE(fs::exists(file)) << file;
+    }
+  }
+}
+
+// Readers may query while another thread scans anew (run under ThreadSanitizer in CI).
+TEST_F(CatalogFolders, QueriesRunAlongsideRescans) {
+  makeTwoRoots();
+  hydCatalogManager manager;
+  manager.init(path("r1"));
+  std::atomic<bool> done{false};
+  std::thread reader([&] {
+    std::vector<const hydCatalogInfo*> list;
+    while (!done) {
+      manager.getCatalogList(list, nullptr, "PUMPEN");
+      EXPECT_EQ(list.size(), 1u);
+      EXPECT_NE(manager.findCatalogInfo("B"), nullptr);
+    }
+  });
+  for (int i = 0; i < 50; ++i) manager.init(path("r1"));
+  done = true;
+  reader.join();
+  EXPECT_EQ(manager.getCatalogCount(), 3u);
+}
+
+}  // namespace
+}  // namespace armakon

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "armakon/components/CHydrixInterpolation.h"
+
+namespace armakon {
+namespace {
+
+constexpr double kNone = 1.7976931348623157e308;
+
+CHydrixInterpolation tableOf(const std::vector<std::pair<double, double>>& nodes) {
+  CHydrixInterpolation t;
+  for (const auto& [x, y] : nodes) t.Add(x, y);
+  return t;
+}
+
+struct GetYCase {
+  const char* name;
+  std::vector<std::pair<double, double>> nodes;
+  double x;
+  bool extend;
+  double expected;
+};
+
+TEST(Interpolation, GetY) {
+  const std::vector<std::pair<double, double>> two = {{0, 10}, {2, 20}};
+  const std::vector<std::pair<double, double>> three = {{0, 10}, {2, 20}, {6, 0}};
+  const std::vector<std::pair<double, double>> falling = {{6, 0}, {2, 20}, {0, 10}};
+  const std::vector<std::pair<double, double>> step = {{0, 0}, {1, 5}, {1, 9}, {3, 13}};
+  const std::vector<GetYCase> cases = {
+      {"between two nodes", two, 1, false, 15},
+      {"right of range, no extension", two, 3, false, kNone},
+      {"left of range, no extension", two, -0.5, false, kNone},
+      {"right of range, extended", two, 3, true, 25},
+      {"left of range, extended", two, -2, true, 0},
+      {"at first node", two, 0, false, 10},
+      {"at last node", two, 2, false, 20},
+      {"second segment", three, 5, false, 5},
+      {"at inner node", three, 2, false, 20},
+      {"extended on last segment", three, 8, true, -10},
+      {"descending table inside", falling, 4, false, 10},
+      {"descending table at node", falling, 2, false, 20},
+      {"descending table beyond high x", falling, 8, true, -10},
+      {"descending table beyond low x", falling, -2, true, 0},
+      {"descending table outside", falling, 7, false, kNone},
+      {"vertical step takes first node", step, 1, false, 5},
+      {"right of vertical step", step, 2, false, 11},
+      {"left of vertical step", step, 0.5, false, 2.5},
+      {"one node at its x", {{4, 7}}, 4, false, 7},
+      {"one node elsewhere", {{4, 7}}, 5, false, kNone},
+      {"one node extended", {{4, 7}}, -100, true, 7},
+      {"empty table", {}, 0, false, kNone},
+      {"empty table extended", {}, 0, true, kNone},
+      {"vertical end segment extended", {{0, 1}, {0, 3}, {2, 5}}, -1, true, 1},
+      {"NaN x", two, std::nan(""), true, kNone},
+      {"infinite x", two, std::numeric_limits<double>::infinity(), true, kNone},
+  };
+  for (const GetYCase& c : cases) {
+    const CHydrixInterpolation t = tableOf(c.nodes);
+    if (c.expected == kNone) {
+      EXPECT_EQ(t.GetY(c.x, c.extend), kNone) << c.name;  // callers compare exactly
+    } else {
+      EXPECT_DOUBLE_EQ(t.GetY(c.x, c.extend), c.expected) << c.name;
+    }
+  }
+}
+
+TEST(Interpolation, ExactAtEveryNodeOfALongTable) {
+  CHydrixInterpolation t;
+  for (int i = 0; i < 50; ++i) t.Add(0.1 * i * i, std::sin(i));
+  for (int i = 0; i < 50; ++i) EXPECT_EQ(t.GetY(0.1 * i * i, false), std::sin(i)) << i;
+}
+
+TEST(Interpolation, SetAtGrowsByOneNode) {
+  CHydrixInterpolation t;
+  t.SetAtXArray(0, 0.0);
+  EXPECT_EQ(t.getSize(), 1);
+  EXPECT_FALSE(t.isEmpty());
+  EXPECT_EQ(t.GetAtYArray(0), 0.0);
+
+  // The two-node build the setting-curve code uses: both x first, then both y.
+  t.SetAtXArray(1, 2.0);
+  t.SetAtYArray(0, 10.0);
+  t.SetAtYArray(1, 20.0);
+  EXPECT_EQ(t.getSize(), 2);
+  EXPECT_DOUBLE_EQ(t.GetY(1.0, false), 15.0);
+
+  t.SetAtYArray(2, 30.0);
+  EXPECT_EQ(t.GetAtXArray(2), 0.0);
+  EXPECT_EQ(t.lastY(), 30.0);
+}
+
+TEST(Interpolation, IndexErrorsThrowInvalidArgument) {
+  CHydrixInterpolation t = tableOf({{1, 2}});
+  EXPECT_THROW(t.GetAtXArray(1), std::invalid_argument);
+  EXPECT_THROW(t.GetAtYArray(-1), std::invalid_argument);
+  EXPECT_THROW(t.SetAtXArray(2, 0.0), std::invalid_argument);
+  EXPECT_THROW(t.SetAtYArray(-1, 0.0), std::invalid_argument);
+  EXPECT_EQ(t.getSize(), 1);
+}
+
+TEST(Interpolation, EndsOfEmptyTableAreZero) {
+  CHydrixInterpolation t = tableOf({{1, 2}, {3, 4}});
+  EXPECT_EQ(t.firstX(), 1.0);
+  EXPECT_EQ(t.lastY(), 4.0);
+  t.reset();
+  EXPECT_TRUE(t.isEmpty());
+  EXPECT_EQ(t.firstX(), 0.0);
+  EXPECT_EQ(t.lastX(), 0.0);
+  EXPECT_EQ(t.firstY(), 0.0);
+  EXPECT_EQ(t.lastY(), 0.0);
+}
+
+TEST(Interpolation, SortOrdersAndMergesCloseNodes) {
+  // Descending input with a duplicate x and a near-duplicate within eps.
+  CHydrixInterpolation t = tableOf({{3, 30}, {2, 20}, {2, 21}, {1.0000004, 11}, {1, 10}, {std::nan(""), 99}});
+  t.sort(1e-6);
+  ASSERT_EQ(t.getSize(), 3);
+  // The first node of each cluster in ascending order stays: (1, 10) sorts before 1.0000004.
+  EXPECT_EQ(t.GetAtXArray(0), 1.0);
+  EXPECT_EQ(t.GetAtYArray(0), 10.0);
+  EXPECT_EQ(t.GetAtYArray(1), 20.0);  // of two equal x, the one added first
+  EXPECT_EQ(t.GetAtXArray(2), 3.0);
+  EXPECT_DOUBLE_EQ(t.GetY(2.5, false), 25.0);
+
+  // A chain of close nodes is measured against the last kept node, not the previous one.
+  CHydrixInterpolation chain = tableOf({{0, 0}, {0.6e-6, 1}, {1.2e-6, 2}});
+  chain.sort(1e-6);
+  EXPECT_EQ(chain.getSize(), 2);
+
+  // eps 0 keeps exact duplicates: a vertical step survives sorting.
+  CHydrixInterpolation stepped = tableOf({{1, 9}, {0, 0}, {1, 5}});
+  stepped.sort(0.0);
+  EXPECT_EQ(stepped.getSize(), 3);
+  EXPECT_EQ(stepped.GetAtYArray(1), 9.0);
+}
+
+TEST(Interpolation, CopiesAreIndependent) {
+  CHydrixInterpolation original = tableOf({{0, 10}, {2, 20}});
+  CHydrixInterpolation copy(original);
+  CHydrixInterpolation assigned;
+  assigned = original;
+  copy.SetAtYArray(0, -1);
+  assigned.Add(4, 40);
+  original.reset();
+  EXPECT_EQ(copy.getSize(), 2);
+  EXPECT_EQ(copy.GetAtYArray(0), -1.0);
+  EXPECT_EQ(assigned.getSize(), 3);
+  EXPECT_EQ(assigned.GetAtYArray(0), 10.0);
+}
+
+}  // namespace
+}  // namespace armakon

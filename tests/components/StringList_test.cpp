@@ -1,0 +1,184 @@
+// String lists in files: code pages, line breaks and the .vdix encoding.
+
+#include "armakon/components/VdixEncoding.h"
+#include "armakon/components/hydStrUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+namespace armakon {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::random_device seed;
+    path_ = fs::temp_directory_path() / ("armakon_strlist_" + std::to_string(seed()));
+    fs::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+StringList readBytes(std::string_view bytes, int codePage, int mode = 0) {
+  StringList list{"stale"};
+  EXPECT_TRUE(hydStrUtil::readStringlistFromString(list, bytes, codePage, mode));
+  return list;
+}
+
+TEST(StringList, LineBreaks) {
+  const struct {
+    const char* bytes;
+    StringList lines;
+  } cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\r\nb", {"a", "b"}},
+      {"a\nb\n", {"a", "b"}},
+      {"a\rb\r\n\r\nc", {"a", "b", "", "c"}},
+      {"\r\n", {""}},
+      {"\n\r", {"", ""}},
+      {"a\r", {"a"}},
+      {"a\r\n\r\n", {"a", ""}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(readBytes(c.bytes, 1252), c.lines) << c.bytes;
+}
+
+TEST(StringList, CodePagesOnReading) {
+  const StringList german{"Grüße", "€"};
+  EXPECT_EQ(readBytes("Gr\xFC\xDF" "e\r\n\x80", 1252), german);
+  EXPECT_EQ(readBytes("Gr\xFC\xDF" "e\r\n\x80", 65001), german);  // damaged UTF-8: byte-wise 1252
+  EXPECT_EQ(readBytes("Grüße\r\n€", 1252), german);                 // a UTF-8 file read as 1252
+  EXPECT_EQ(readBytes("Grüße\r\n€", 65001), german);
+  EXPECT_EQ(readBytes("\xEF\xBB\xBFx\r\n", 65001), StringList{"x"});
+  EXPECT_EQ(readBytes("\xEF\xBB\xBFx\r\n", 1252), StringList{"x"});
+
+  StringList list{"stale"};
+  EXPECT_FALSE(hydStrUtil::readStringlistFromString(list, "x", 437, 0));
+  EXPECT_TRUE(list.empty());
+  EXPECT_FALSE(hydStrUtil::readStringlistFromString(list, "x", 1252, 2));
+}
+
+TEST(StringList, CodePagesOnWriting) {
+  std::string bytes;
+  ASSERT_TRUE(hydStrUtil::writeStringlistToString({"Grüße", "€ Ω", ""}, bytes, 1252));
+  EXPECT_EQ(bytes, "Gr\xFC\xDF" "e\r\n\x80 ?\r\n\r\n");
+  ASSERT_TRUE(hydStrUtil::writeStringlistToString({"Grüße"}, bytes, 65001));
+  EXPECT_EQ(bytes, "Grüße\r\n");
+  ASSERT_TRUE(hydStrUtil::writeStringlistToString({}, bytes, 65001));
+  EXPECT_EQ(bytes, "");
+  EXPECT_FALSE(hydStrUtil::writeStringlistToString({"x"}, bytes, 850));
+}
+
+TEST(StringList, RoundTripThroughFiles) {
+  TempFolder folder;
+  const StringList lines{"010;2;201601;Therma Nord GmbH;", "", "110;5;;Ventil ÄÖÜ äöü ß €;",
+                         "  leading and trailing  ", ""};
+  for (const int codePage : {1252, 65001}) {
+    for (const bool encoded : {false, true}) {
+      SCOPED_TRACE(std::to_string(codePage) + (encoded ? " encoded" : " plain"));
+      const fs::path path = folder.path() / "Katalog.vdix";
+      ASSERT_TRUE(hydStrUtil::writeStringlistToFile(lines, path, codePage, encoded));
+      StringList back;
+      // Loaders always ask for 1252: an encoded file names its own code page.
+      ASSERT_TRUE(hydStrUtil::readStringlistFromFile(back, path, 1252, encoded ? 1 : 0));
+      EXPECT_EQ(back, lines);
+    }
+  }
+  // A first line that starts with a byte order mark character survives UTF-8.
+  const StringList bomLine{"\xEF\xBB\xBFx", "y"};
+  ASSERT_TRUE(hydStrUtil::writeStringlistToFile(bomLine, folder.path() / "bom.txt", 65001));
+  StringList back;
+  ASSERT_TRUE(hydStrUtil::readStringlistFromFile(back, folder.path() / "bom.txt", 65001));
+  EXPECT_EQ(back, bomLine);
+
+  EXPECT_FALSE(hydStrUtil::readStringlistFromFile(back, folder.path() / "missing.vdi", 1252));
+  EXPECT_FALSE(hydStrUtil::writeStringlistToFile(lines, folder.path() / "no" / "x.vdi", 1252));
+}
+
+TEST(StringList, ModeDecidesWhetherTheEncodingIsUndone) {
+  std::string encoded;
+  ASSERT_TRUE(hydStrUtil::writeStringlistToString({"010;2"}, encoded, 1252, true));
+  EXPECT_EQ(readBytes(encoded, 1252, 1), StringList{"010;2"});
+  EXPECT_EQ(readBytes(encoded, 1252, 0).front().rfind("ARMAKON-VDIX 1 1252 7 ", 0), 0U);
+  EXPECT_EQ(readBytes("010;2\r\n", 1252, 1), StringList{"010;2"});  // plain file in mode 1
+}
+
+TEST(StringList, TooManyLinesAreRefused) {
+  StringList list;
+  EXPECT_FALSE(hydStrUtil::readStringlistFromString(
+      list, std::string(kMaxStringListLines + 1, '\n'), 1252));
+  EXPECT_TRUE(hydStrUtil::readStringlistFromString(list, std::string(1000, '\n'), 1252));
+  EXPECT_EQ(list.size(), 1000U);
+}
+
+TEST(VdixEncoding, DocumentedFormat) {
+  EXPECT_EQ(vdix::crc32("123456789"), 0xCBF43926U);  // the CRC-32 check value
+  // Computed from the format description, independently of this implementation.
+  EXPECT_EQ(vdix::encode("Gr\xFC\xDF" "e;\x80\r\n", 1252),
+            "ARMAKON-VDIX 1 1252 9 308f1994\r\ndYKjSw33vZhK\r\n");
+  EXPECT_EQ(vdix::encode("", 65001), "ARMAKON-VDIX 1 65001 0 00000000\r\n");
+
+  std::string payload(1000, '\0');
+  for (std::size_t i = 0; i < payload.size(); ++i) payload[i] = static_cast<char>(i * 7);
+  for (std::size_t size : {0U, 1U, 2U, 3U, 56U, 57U, 58U, 1000U}) {
+    const std::string part = payload.substr(0, size);
+    std::string back = "stale";
+    int codePage = 0;
+    ASSERT_TRUE(vdix::decode(vdix::encode(part, 65001), back, codePage)) << size;
+    EXPECT_EQ(back, part);
+    EXPECT_EQ(codePage, 65001);
+  }
+}
+
+TEST(VdixEncoding, DamageIsRejected) {
+  const std::string good = vdix::encode("010;2;201601;Hersteller\r\n", 1252);
+  const std::size_t bodyStart = good.find('\n') + 1;
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"truncated body", good.substr(0, good.size() - 6)},
+      {"no body line", good.substr(0, bodyStart - 2)},
+      {"version 2", "ARMAKON-VDIX 2" + good.substr(14)},
+      {"code page 437", "ARMAKON-VDIX 1 437" + good.substr(19)},
+      {"double blank", "ARMAKON-VDIX  1" + good.substr(14)},
+      {"wrong size", "ARMAKON-VDIX 1 1252 26" + good.substr(22)},
+      {"upper-case CRC", hydStrUtil::ToUpper(good.substr(0, bodyStart)) + good.substr(bodyStart)},
+      {"extra word", good.substr(0, bodyStart - 2) + " x\r\n" + good.substr(bodyStart)},
+      {"foreign character", good.substr(0, bodyStart) + "*" + good.substr(bodyStart + 1)},
+      {"data after padding", good.substr(0, good.size() - 2) + "AAAA\r\n"},
+      {"huge size", "ARMAKON-VDIX 1 1252 999999999999 00000000\r\n"},
+  };
+  for (const auto& c : cases) {
+    std::string payload;
+    int codePage = 0;
+    EXPECT_FALSE(vdix::decode(c.bytes, payload, codePage)) << c.what;
+    StringList list;
+    EXPECT_FALSE(hydStrUtil::readStringlistFromString(list, c.bytes, 1252, 1)) << c.what;
+    EXPECT_TRUE(list.empty());
+  }
+  // Every single changed character of the body is detected.
+  for (std::size_t i = bodyStart; i < good.size(); ++i) {
+    if (good[i] == '\r' || good[i] == '\n') continue;
+    std::string damaged = good;
+    damaged[i] = damaged[i] == 'A' ? 'B' : 'A';
+    std::string payload;
+    int codePage = 0;
+    EXPECT_FALSE(vdix::decode(damaged, payload, codePage)) << "position " << i;
+  }
+}
+
+}  // namespace
+}  // namespace armakon
