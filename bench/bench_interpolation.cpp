@@ -2,14 +2,14 @@
 // 50-node table, both fed the same sequence of query points. Prints the ratio of the two
 // per-lookup times at the end ("linear scan / GetY").
 
+#include "bench/RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "armakon/components/CHydrixInterpolation.h"
@@ -87,22 +87,6 @@ void BM_LinearScan(benchmark::State& state) {
 }
 BENCHMARK(BM_LinearScan);
 
-// Keeps the per-iteration CPU time of each benchmark to print the ratio after the run.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  // Colours only on a terminal, so that logs stay readable.
-  RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-        times[run.run_name.function_name] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
 
 bool answersAgree() {
   const Fixture& f = fixture();
@@ -121,16 +105,9 @@ int main(int argc, char** argv) {
     std::fputs("GetY and the linear scan disagree: the comparison would be meaningless\n", stderr);
     return 1;
   }
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const auto getY = reporter.times.find("BM_GetY");
-  const auto linear = reporter.times.find("BM_LinearScan");
-  if (getY != reporter.times.end() && linear != reporter.times.end() && getY->second > 0.0) {
-    std::fputs(armakon::formatC("ratio linear scan / GetY on %d nodes: %.2f\n", kNodes, linear->second / getY->second).c_str(),
-               stdout);
-  }
-  benchmark::Shutdown();
+  if (!runBenchmarks(argc, argv, reporter)) return 1;
+  const std::string label = armakon::formatC("linear scan / GetY on %d nodes", kNodes);
+  reporter.printRatio(label.c_str(), "BM_LinearScan", "BM_GetY");
   return 0;
 }

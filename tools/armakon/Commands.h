@@ -14,6 +14,8 @@ using Action = std::function<int()>;
 // Adds one sub-command to the app; the returned action runs when it is chosen.
 
 void addCatalogsCommand(CLI::App& app, Action& action);
+void addShowCommand(CLI::App& app, Action& action);
+void addExportCommand(CLI::App& app, Action& action);
 // (sub-commands are declared here as they are added)
 
 }  // namespace armakon::tool

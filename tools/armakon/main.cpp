@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
 
   armakon::tool::Action action;
   armakon::tool::addCatalogsCommand(app, action);
+  armakon::tool::addShowCommand(app, action);
+  armakon::tool::addExportCommand(app, action);
 
   try {
     app.parse(argc, argv);

@@ -1,0 +1,143 @@
+#include "armakon/model/CKurve14.h"
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "armakon/components/NumberText.h"
+#include "armakon/components/TreeNode.h"
+#include "armakon/model/LeafValueReader.h"
+
+namespace armakon::hydVDIArmaturen {
+
+namespace {
+[[noreturn]] void throwIndex(const char* what, int index, std::size_t count) {
+  throw std::invalid_argument(std::string("CKurve14::") + what + ": index " + std::to_string(index) +
+                              " outside the curve of " + std::to_string(count) + " nodes");
+}
+}  // namespace
+
+CKurve14::CKurve14(const CKurve14& other)
+    : hydArmaturObject(other),
+      m_nodes(other.m_nodes),
+      m_Einheitx(other.m_Einheitx),
+      m_Einheity1(other.m_Einheity1),
+      m_Einheity2(other.m_Einheity2),
+      m_Einheity3(other.m_Einheity3),
+      m_Einheity4(other.m_Einheity4) {}
+
+CKurve14& CKurve14::operator=(const CKurve14& other) {
+  // The parent link stays with the place the curve sits in.
+  if (this != &other) {
+    m_nodes = other.m_nodes;
+    m_Einheitx = other.m_Einheitx;
+    m_Einheity1 = other.m_Einheity1;
+    m_Einheity2 = other.m_Einheity2;
+    m_Einheity3 = other.m_Einheity3;
+    m_Einheity4 = other.m_Einheity4;
+  }
+  return *this;
+}
+
+int CKurve14::getCount() const {
+  return static_cast<int>(std::min<std::size_t>(m_nodes.size(), std::numeric_limits<int>::max()));
+}
+
+const curveNode14& CKurve14::getAt(int index) const {
+  if (index < 0 || static_cast<std::size_t>(index) >= m_nodes.size()) throwIndex("getAt", index, m_nodes.size());
+  return m_nodes[static_cast<std::size_t>(index)];
+}
+
+const curveNode14& CKurve14::getFirstNode() const {
+  if (m_nodes.empty()) throwIndex("getFirstNode", 0, 0);
+  return m_nodes.front();
+}
+
+const curveNode14& CKurve14::getLastNode() const {
+  if (m_nodes.empty()) throwIndex("getLastNode", -1, 0);
+  return m_nodes.back();
+}
+
+void CKurve14::addCurveNode(const curveNode14& node) { m_nodes.push_back(node); }
+
+void CKurve14::removeData() {
+  m_nodes.clear();
+  m_Einheitx.clear();
+  m_Einheity1.clear();
+  m_Einheity2.clear();
+  m_Einheity3.clear();
+  m_Einheity4.clear();
+}
+
+// --- persistence ---
+
+namespace {
+
+// The value leaf of one field: the unit first, then that field of every node.
+template <class Field>
+void writeField(CNode& node, const std::string& name, const std::string& unit, const std::vector<curveNode14>& nodes,
+                Field field) {
+  CLeaf* leaf = node.AddLeaf(name, std::string(), false);
+  leaf->SetFirstValue(unit);
+  for (const curveNode14& n : nodes) field(*leaf, n);
+}
+
+void writeNumbers(CNode& node, const std::string& name, const std::string& unit, const std::vector<curveNode14>& nodes,
+                  float curveNode14::*member) {
+  writeField(node, name, unit, nodes,
+             [member](CLeaf& leaf, const curveNode14& n) { leaf.SetNextValue(static_cast<double>(n.*member), "%f"); });
+}
+
+// Takes the unit (first value) into `unit` when the leaf has one and returns the other values.
+std::vector<std::string> readField(const CNode& node, const std::string& name, std::string* unit) {
+  const CLeaf* leaf = node.FindLeaf(name);
+  if (leaf == nullptr || leaf->GetValues().empty()) return {};
+  const std::vector<std::string>& all = leaf->GetValues();
+  if (unit != nullptr) *unit = all.front();
+  return std::vector<std::string>(all.begin() + 1, all.end());
+}
+
+float toCurveValue(const std::string& text) { return narrowToFloat(toDouble(text, 0.0)); }
+
+}  // namespace
+
+bool CKurve14::write(CNode* node, const std::string& xName, const std::string& textName, const std::string& y1Name,
+                     const std::string& y2Name, const std::string& y3Name, const std::string& y4Name) const {
+  if (node == nullptr) return false;
+  writeNumbers(*node, xName, m_Einheitx, m_nodes, &curveNode14::x);
+  writeField(*node, textName, m_Einheitx, m_nodes,
+             [](CLeaf& leaf, const curveNode14& n) { leaf.SetNextValue(n.text); });
+  writeNumbers(*node, y1Name, m_Einheity1, m_nodes, &curveNode14::y1);
+  writeNumbers(*node, y2Name, m_Einheity2, m_nodes, &curveNode14::y2);
+  writeNumbers(*node, y3Name, m_Einheity3, m_nodes, &curveNode14::y3);
+  writeNumbers(*node, y4Name, m_Einheity4, m_nodes, &curveNode14::y4);
+  return true;
+}
+
+bool CKurve14::read(const CNode* node, const std::string& xName, const std::string& textName, const std::string& y1Name,
+                    const std::string& y2Name, const std::string& y3Name, const std::string& y4Name) {
+  if (node == nullptr) return false;
+  const std::vector<std::string> xs = readField(*node, xName, &m_Einheitx);
+  const std::vector<std::string> texts = readField(*node, textName, nullptr);
+  const std::vector<std::string> y1s = readField(*node, y1Name, &m_Einheity1);
+  const std::vector<std::string> y2s = readField(*node, y2Name, &m_Einheity2);
+  const std::vector<std::string> y3s = readField(*node, y3Name, &m_Einheity3);
+  const std::vector<std::string> y4s = readField(*node, y4Name, &m_Einheity4);
+  const std::size_t count = xs.size();
+  // A curve whose lists disagree keeps the nodes it had.
+  if (texts.size() != count || y1s.size() != count || y2s.size() != count || y3s.size() != count ||
+      y4s.size() != count) {
+    return true;
+  }
+  m_nodes.clear();
+  m_nodes.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    m_nodes.emplace_back(toCurveValue(xs[i]), texts[i], toCurveValue(y1s[i]), toCurveValue(y2s[i]),
+                         toCurveValue(y3s[i]), toCurveValue(y4s[i]));
+  }
+  return true;
+}
+
+}  // namespace armakon::hydVDIArmaturen

@@ -1,0 +1,254 @@
+#include "armakon/model/hydArmaturThermoDross.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+#include "armakon/components/TreeNode.h"
+#include "armakon/model/IndexCheck.h"
+
+namespace armakon::hydVDIArmaturen {
+
+namespace {
+
+constexpr double kNoValue = CHydrixInterpolation::kNoValue;
+// A regulator temperature equal to a curve's within this belongs to that curve.
+constexpr double kSameTemperature = std::numeric_limits<double>::epsilon();
+// Temperatures of the kv search closer than this count as reached (K).
+constexpr double kTemperatureTolerance = 0.01;
+
+// (kv, temperature) of the falling stretches of a temperature -> kv function: every point
+// whose kv lies more than 1e-6 above that of the next point, and the last point.
+CHydrixInterpolation inverseOf(const CHydrixInterpolation& function) {
+  CHydrixInterpolation inverse;
+  const int size = function.getSize();
+  for (int k = 0; k + 1 < size; ++k) {
+    if (function.GetAtYArray(k) - function.GetAtYArray(k + 1) > 1e-6) {
+      inverse.Add(function.GetAtYArray(k), function.GetAtXArray(k));
+    }
+  }
+  if (size > 0) inverse.Add(function.lastY(), function.lastX());
+  return inverse;
+}
+
+}  // namespace
+
+hydArmaturThermoDross::hydArmaturThermoDross(const hydArmaturThermoDross& other) : hydArmaturDross(other) {
+  for (const auto& curve : other.m_Kurven) addKurve(*curve);
+}
+
+hydArmaturThermoDross& hydArmaturThermoDross::operator=(const hydArmaturThermoDross& other) {
+  if (this != &other) {
+    hydArmaturDross::operator=(other);
+    m_Kurven.clear();
+    for (const auto& curve : other.m_Kurven) addKurve(*curve);
+  }
+  return *this;
+}
+
+void hydArmaturThermoDross::assignTyped(const hydArmatur& source) {
+  if (const auto* typed = dynamic_cast<const hydArmaturThermoDross*>(&source)) {
+    hydArmaturThermoDross::operator=(*typed);
+  } else {
+    hydArmaturDross::assignTyped(source);
+  }
+}
+
+void hydArmaturThermoDross::removeData() {
+  hydArmaturDross::removeData();
+  m_Kurven.clear();
+}
+
+void hydArmaturThermoDross::addKurve(const CEinstellungKurve& curve) {
+  auto copy = std::make_unique<CEinstellungKurve>(curve);
+  // The curve caps its function at this throttle's kv at disinfection.
+  copy->setParent(this);
+  m_Kurven.push_back(std::move(copy));
+}
+
+int hydArmaturThermoDross::getCount() const { return sizeAsInt(m_Kurven.size()); }
+
+const CEinstellungKurve& hydArmaturThermoDross::getKurveAt(int index) const {
+  return *m_Kurven[checkedIndex(index, m_Kurven.size(), "hydArmaturThermoDross::getKurveAt: index outside the curves")];
+}
+
+void hydArmaturThermoDross::getKurve(float& temperature, std::vector<float>& x, std::vector<float>& x2,
+                                     std::vector<float>& y) const {
+  if (m_Kurven.empty()) return;
+  x.clear();
+  x2.clear();
+  y.clear();
+  if (m_Kurven.size() != 1) return;
+  const CEinstellungKurve& curve = *m_Kurven.front();
+  temperature = static_cast<float>(curve.getTemperatur());
+  for (const curveNode& node : curve.nodes()) {
+    x.push_back(node.x);
+    x2.push_back(node.x2);
+    y.push_back(node.y);
+  }
+}
+
+void hydArmaturThermoDross::getKurve(float& temperature, CHydrixInterpolation& xTable,
+                                     CHydrixInterpolation& yTable) const {
+  if (m_Kurven.size() < 2) return;
+  std::vector<float> x;
+  std::vector<float> x2;
+  std::vector<float> y;
+  getKurve(temperature, x, x2, y);
+  for (std::size_t i = 0; i < x.size(); ++i) {
+    xTable.Add(x[i], x2[i]);
+    yTable.Add(y[i], x2[i]);
+  }
+}
+
+double hydArmaturThermoDross::getKvmin() const {
+  if (m_Kurven.empty()) return -1.0;
+  return getKvMaxByTemperatur(m_Kurven.front()->getTemperatur());
+}
+
+double hydArmaturThermoDross::getKvmax() const { return getKvMaxByTemperatur(0.0); }
+
+double hydArmaturThermoDross::getKvMaxByTemperatur(double T) const {
+  if (m_Kurven.empty()) return -1.0;
+  CHydrixInterpolation function;
+  if (!m_Kurven.front()->getFunktion(function, false)) return -1.0;
+  const double kv = function.GetY(T, false);
+  return kv == kNoValue ? -1.0 : kv;
+}
+
+double hydArmaturThermoDross::getReglerTempMax() const {
+  return m_Kurven.empty() ? -1.0 : m_Kurven.front()->getTemperatur();
+}
+
+double hydArmaturThermoDross::getReglerTempMin() const {
+  return m_Kurven.empty() ? -1.0 : m_Kurven.back()->getTemperatur();
+}
+
+bool hydArmaturThermoDross::hasDesinfektion() const {
+  for (const auto& curve : m_Kurven) {
+    if (curve->getKvDesinfektion() > 0.0) return true;
+  }
+  return false;
+}
+
+bool hydArmaturThermoDross::getFunktion(CHydrixInterpolation& out, double T, bool interpolate) const {
+  out.reset();
+  if (m_Kurven.empty() || T < getReglerTempMin() || T > getReglerTempMax()) return false;
+  for (const auto& curve : m_Kurven) {
+    if (std::fabs(curve->getTemperatur() - T) <= kSameTemperature) return curve->getFunktion(out, false);
+  }
+  if (!interpolate) return false;
+
+  // The two curves around T whose functions exist: A the colder (i + 1), B the warmer (i).
+  CHydrixInterpolation colder;
+  CHydrixInterpolation warmer;
+  std::size_t pair = m_Kurven.size();
+  for (std::size_t i = 0; i + 1 < m_Kurven.size(); ++i) {
+    const double tWarm = m_Kurven[i]->getTemperatur();
+    const double tCold = m_Kurven[i + 1]->getTemperatur();
+    if (!(tCold < T && T < tWarm)) continue;
+    if (m_Kurven[i + 1]->getFunktion(colder, true) && m_Kurven[i]->getFunktion(warmer, true)) {
+      pair = i;
+      break;
+    }
+  }
+  if (pair == m_Kurven.size()) return true;
+
+  const double tWarm = m_Kurven[pair]->getTemperatur();
+  const double tCold = m_Kurven[pair + 1]->getTemperatur();
+  const double w = std::fabs((T - tCold) / (tWarm - tCold));
+
+  // Mix the two functions at equal kv: the temperature at which each reaches the kv,
+  // weighted by where T lies between the two regulator temperatures.
+  const CHydrixInterpolation colderInverse = inverseOf(colder);
+  const CHydrixInterpolation warmerInverse = inverseOf(warmer);
+  for (int k = 0; k < colderInverse.getSize(); ++k) {
+    const double kv = colderInverse.GetAtXArray(k);
+    const double other = warmerInverse.GetY(kv, false);
+    if (other != kNoValue) out.Add((1.0 - w) * colderInverse.GetAtYArray(k) + w * other, kv);
+  }
+  for (int k = 0; k < warmerInverse.getSize(); ++k) {
+    const double kv = warmerInverse.GetAtXArray(k);
+    const double other = colderInverse.GetY(kv, false);
+    if (other != kNoValue) out.Add((1.0 - w) * other + w * warmerInverse.GetAtYArray(k), kv);
+  }
+  out.Add(std::min(colder.firstX(), warmer.firstX()), std::max(colder.firstY(), warmer.firstY()));
+  out.sort(1e-6);
+  m_Kurven[pair + 1]->appendFunktionThDesinf(out);
+  return true;
+}
+
+bool hydArmaturThermoDross::findEinstelltemperatur(double kv, double T, double& temperature, int& index1,
+                                                   int& index2, bool strict) const {
+  temperature = -1.0;
+  index1 = -1;
+  index2 = -1;
+  if (m_Kurven.empty()) return false;
+  const double kvMin = getKvmin();
+  const double kvMax = getKvmax();
+  if (strict) {
+    if (kv < kvMin || kv > kvMax) return false;
+  } else {
+    kv = std::min(std::max(kv, kvMin), kvMax);
+  }
+
+  const int count = getCount();
+  const CEinstellungKurve& first = *m_Kurven.front();
+  const CEinstellungKurve& last = *m_Kurven.back();
+  if (T > first.getTemperatur()) {
+    temperature = first.getTemperatur();
+    index1 = index2 = count - 1;
+    return true;
+  }
+
+  for (int i = 0; i + 1 < count; ++i) {
+    const CEinstellungKurve& warm = *m_Kurven[static_cast<std::size_t>(i)];
+    const CEinstellungKurve& cold = *m_Kurven[static_cast<std::size_t>(i) + 1];
+    const double tLow = cold.findTemperaturByKvWert(kv);
+    const double tHigh = warm.findTemperaturByKvWert(kv);
+    if (tLow < 0.0 || tHigh < 0.0 || tLow == tHigh) continue;
+    if (tLow > T + kTemperatureTolerance || tHigh < T - kTemperatureTolerance) continue;
+    const double r = std::min(1.0, std::max(0.0, (T - tLow) / (tHigh - tLow)));
+    temperature = cold.getTemperatur() + r * (warm.getTemperatur() - cold.getTemperatur());
+    index1 = i;
+    index2 = i + 1;
+    return true;
+  }
+
+  index1 = 0;
+  index2 = count - 1;
+  const double tLast = last.findTemperaturByKvWert(kv);
+  const double tFirst = first.findTemperaturByKvWert(kv);
+  if (tLast > T) {
+    temperature = last.getTemperatur();
+    return true;
+  }
+  if (T > tFirst) {
+    temperature = first.getTemperatur();
+    return true;
+  }
+  return false;
+}
+
+bool hydArmaturThermoDross::write(CNode* node) const {
+  if (node == nullptr) return false;
+  node->SetName("ThermoDross");
+  if (!hydArmaturDross::write(node)) return false;
+  for (const auto& curve : m_Kurven) curve->write(node, true, "TS_KVE_F", "TS_KVE_S", "TS_KVW", "TS_TSO", "XP");
+  return true;
+}
+
+bool hydArmaturThermoDross::read(const CNode* node) {
+  if (!hydArmaturDross::read(node)) return false;
+  for (const CNode* child = node->FindChild("CK"); child != nullptr; child = node->FindChild("CK", child)) {
+    auto curve = std::make_unique<CEinstellungKurve>();
+    curve->read(child, false, "TS_KVE_F", "TS_KVE_S", "TS_KVW", "TS_TSO", "XP");
+    curve->setParent(this);
+    m_Kurven.push_back(std::move(curve));
+  }
+  return true;
+}
+
+}  // namespace armakon::hydVDIArmaturen

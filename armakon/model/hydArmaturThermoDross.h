@@ -1,0 +1,77 @@
+#pragma once
+// hydArmaturThermoDross: automatic (thermostatic) throttle, e.g. a circulation balancing valve
+// (type 1703).
+//
+// Besides the throttle data it owns one setting curve per regulator temperature, highest
+// temperature first. Each curve gives the kv over the water temperature (x in °C ascending,
+// y kv); the valve's temperature -> kv function at a regulator temperature is that of the
+// matching curve, or interpolated between the two neighbouring curves. Tree node
+// "ThermoDross": the throttle part, then one child "CK" per setting curve.
+
+#include <memory>
+#include <vector>
+
+#include "armakon/components/CHydrixInterpolation.h"
+#include "armakon/model/CEinstellungKurve.h"
+#include "armakon/model/hydArmaturDross.h"
+
+namespace armakon::hydVDIArmaturen {
+
+class hydArmaturThermoDross : public hydArmaturDross {
+  ARMAKON_RUNTIME_CLASS(hydArmaturThermoDross, hydArmaturDross)
+
+ public:
+  hydArmaturThermoDross() = default;
+  hydArmaturThermoDross(const hydArmaturThermoDross& other);
+  hydArmaturThermoDross& operator=(const hydArmaturThermoDross& other);
+  ~hydArmaturThermoDross() override = default;
+
+  bool read(const ::armakon::CNode* node) override;
+  bool write(::armakon::CNode* node) const override;
+  // The function of the first setting curve at that curve's temperature; -1.0 without curve
+  // or function.
+  double getKvmin() const override;
+  // getKvMaxByTemperatur(0.0).
+  double getKvmax() const override;
+  // Empties the throttle part and deletes the setting curves.
+  void removeData() override;
+  void assignTyped(const hydArmatur& source) override;
+
+  using hydArmaturDross::addKurve;
+  using hydArmaturDross::getKurve;
+  // Appends an owned copy of the setting curve.
+  virtual void addKurve(const CEinstellungKurve& curve);
+  // Display form: with exactly one setting curve the arrays receive x, x2 and y of its nodes
+  // and temperature its temperature; with several the arrays are emptied; without any nothing
+  // changes.
+  virtual void getKurve(float& temperature, std::vector<float>& x, std::vector<float>& x2,
+                        std::vector<float>& y) const;
+  // Display form with two tables: with at least two setting curves, (x, x2) and (y, x2) of the
+  // three-array form are added to the tables (which that form leaves empty for several curves).
+  virtual void getKurve(float& temperature, CHydrixInterpolation& xTable, CHydrixInterpolation& yTable) const;
+
+  int getCount() const;
+  // The setting curve at index; an index outside the curves throws std::invalid_argument.
+  const CEinstellungKurve& getKurveAt(int index) const;
+
+  // The function of the first setting curve at T (no extension); -1.0 without curve or value.
+  double getKvMaxByTemperatur(double T) const;
+  // Temperature of the first / last setting curve; -1.0 without curves.
+  double getReglerTempMax() const;
+  double getReglerTempMin() const;
+  // True when a setting curve has a kv at thermal disinfection.
+  bool hasDesinfektion() const;
+
+  // The temperature -> kv function at regulator temperature T (see the class comment); with
+  // interpolate false only a curve of exactly that temperature answers.
+  bool getFunktion(CHydrixInterpolation& out, double T, bool interpolate) const;
+  // The regulator temperature at which the valve has kv at water temperature T, and the two
+  // neighbouring setting curves; outputs -1 and false when there is none.
+  bool findEinstelltemperatur(double kv, double T, double& temperature, int& index1, int& index2,
+                              bool strict) const;
+
+ private:
+  std::vector<std::unique_ptr<CEinstellungKurve>> m_Kurven;
+};
+
+}  // namespace armakon::hydVDIArmaturen

@@ -1,0 +1,95 @@
+// The valve model as a tree: the node "Modell" with its header leaves and one child node per
+// variant, in a valve-model file (*.vam) or handed to a caller as a node.
+
+#include "armakon/components/TreeNode.h"
+#include "armakon/model/CObjectFactory.h"
+#include "armakon/model/LeafValueReader.h"
+#include "armakon/model/hydArmaturenModell.h"
+
+namespace armakon::hydVDIArmaturen {
+
+namespace {
+
+const char* const kModelNodeName = "Modell";
+
+// The class name a variant node stands for: "hydArmatur" + the node name, and the plain
+// variant for "ARM".
+std::string classNameOfVariantNode(const std::string& nodeName) {
+  if (nodeName == "ARM") return "hydArmatur";
+  return "hydArmatur" + nodeName;
+}
+
+}  // namespace
+
+bool hydArmaturenModell::write(::armakon::CNode* node) const {
+  if (node == nullptr) return false;
+  if (node->GetName().empty()) node->SetName(kModelNodeName);
+
+  node->AddLeaf("VER", std::string())->SetFirstValue(m_Version);
+  node->AddLeaf("MON", std::string())->SetFirstValue(m_Model);
+
+  ::armakon::CLeaf* header = node->AddLeaf("X", std::string());
+  header->SetFirstValue(m_Type);
+  header->SetNextValue(m_Idx);
+  header->SetNextValue(m_Manufacturer);
+  header->SetNextValue(m_Filename);
+  header->SetNextValue(m_CatID);
+  header->SetNextValue(m_RLDatum);
+
+  for (const std::unique_ptr<hydArmatur>& variant : m_Armaturen) {
+    variant->write(node->AddChild(std::string()));
+  }
+  return true;
+}
+
+bool hydArmaturenModell::read(const ::armakon::CNode* node) {
+  if (node == nullptr) return false;
+  const ::armakon::CLeaf* version = node->FindLeaf("VER");
+  const ::armakon::CLeaf* header = node->FindLeaf("X");
+  if (version == nullptr || header == nullptr) return false;
+
+  LeafValueReader(version).next(m_Version);
+  m_Model.clear();
+  if (const ::armakon::CLeaf* model = node->FindLeaf("MON")) LeafValueReader(model).next(m_Model);
+
+  LeafValueReader values(header);
+  values.next(m_Type);
+  values.next(m_Idx);
+  values.next(m_Manufacturer);
+  values.next(m_Filename);
+  values.next(m_CatID);
+  values.next(m_RLDatum);
+
+  const CObjectFactory& factory = CObjectFactory::instance();
+  for (const ::armakon::CNode* child = node->GetNextChild(nullptr); child != nullptr;
+       child = node->GetNextChild(child)) {
+    std::unique_ptr<hydArmaturObject> object = factory.createObject(classNameOfVariantNode(child->GetName()));
+    // Only variant classes belong here: a name that makes any other valve object (a model,
+    // an accessory) is skipped like a name without a class.
+    auto* variant = dynamic_cast<hydArmatur*>(object.get());
+    if (variant == nullptr) continue;
+    object.release();
+    std::unique_ptr<hydArmatur> owned(variant);
+    if (owned->read(child)) appendArmatur(std::move(owned));
+  }
+  return true;
+}
+
+bool hydArmaturenModell::saveVAMFile(const std::string& path) const {
+  if (path.empty()) return false;
+  ::armakon::CNode root(std::string{});
+  if (!write(&root)) return false;
+  return root.WriteToFile(path, false, true, true, 0, ':');
+}
+
+bool hydArmaturenModell::loadVAMFile(const std::string& path) {
+  if (path.empty()) return false;
+  destroyAll();
+  bool ok = false;
+  std::unique_ptr<::armakon::CNode> root = ::armakon::CNode::ReadFromFile(path, false, ':', &ok, 0);
+  if (root == nullptr) return false;
+  if (root->GetName() != kModelNodeName) return false;
+  return read(root.get());
+}
+
+}  // namespace armakon::hydVDIArmaturen

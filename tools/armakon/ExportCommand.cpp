@@ -1,0 +1,70 @@
+// armakon export: appends the text export of a thermostatic valve model to a text file.
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include "armakon/model/hydArmaturenModell.h"
+#include "tools/armakon/Commands.h"
+
+namespace armakon::tool {
+
+namespace {
+
+using namespace armakon::hydVDIArmaturen;
+
+struct ExportOptions {
+  std::string model;
+  std::string output;
+};
+
+void fail(const std::string& message) { std::fputs(("armakon export: " + message + "\n").c_str(), stderr); }
+
+int exportModel(const ExportOptions& options) {
+  std::error_code error;
+  hydArmaturenModell model;
+  if (!std::filesystem::exists(options.model, error)) {
+    fail(options.model + ": no such file");
+    return 2;
+  }
+  if (std::filesystem::is_directory(options.model, error) || !model.loadVAMFile(options.model)) {
+    fail(options.model + ": not a readable valve-model file");
+    return 2;
+  }
+  if (model.getHydArmType() != ARMTYP_THERMOSTATVENTIL) {
+    fail(options.model + ": the model is of type " + std::to_string(model.getHydArmType()) + " (" +
+         model.getHydArmTypeStr() + "); the text export lists thermostatic valve bodies (type 201) only");
+    return 1;
+  }
+  if (!model.appendDataToFile(options.output)) {
+    fail(options.output + ": cannot be written");
+    return 2;
+  }
+  std::fputs(("appended " + std::to_string(model.getSize()) + (model.getSize() == 1 ? " variant" : " variants") +
+              " to " + options.output + "\n")
+                 .c_str(),
+             stdout);
+  return 0;
+}
+
+}  // namespace
+
+void addExportCommand(CLI::App& app, Action& action) {
+  auto options = std::make_shared<ExportOptions>();
+  CLI::App* command = app.add_subcommand(
+      "export",
+      "Append the settings and kv values of a thermostatic valve model (type 201) to a text\n"
+      "file: two heading lines, then one line per variant.");
+  command->add_option("MODEL", options->model, "The valve-model file (*.vam)")->required();
+  command->add_option("-o,--output", options->output, "The text file; created when missing, else appended to")
+      ->required();
+  command->footer(
+      "Exit status: 0 after writing, 1 when the model is not of type 201, 2 when a file\n"
+      "cannot be read or written.\n"
+      "Example: armakon export data/samples/models/thermostatic.vam -o thermostatic.txt");
+  command->callback([&action, options] { action = [options] { return exportModel(*options); }; });
+}
+
+}  // namespace armakon::tool
