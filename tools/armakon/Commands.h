@@ -16,6 +16,7 @@ using Action = std::function<int()>;
 void addCatalogsCommand(CLI::App& app, Action& action);
 void addShowCommand(CLI::App& app, Action& action);
 void addExportCommand(CLI::App& app, Action& action);
+void addPumpsCommand(CLI::App& app, Action& action);
 // (sub-commands are declared here as they are added)
 
 }  // namespace armakon::tool

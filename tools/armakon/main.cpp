@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
   armakon::tool::addCatalogsCommand(app, action);
   armakon::tool::addShowCommand(app, action);
   armakon::tool::addExportCommand(app, action);
+  armakon::tool::addPumpsCommand(app, action);
 
   try {
     app.parse(argc, argv);

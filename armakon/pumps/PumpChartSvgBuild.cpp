@@ -1,0 +1,110 @@
+// The content of the pump chart: sampled static curves, system curves and operating points.
+
+#include <algorithm>
+#include <cmath>
+
+#include "armakon/components/CHydrixInterpolation.h"
+#include "armakon/components/Translation.h"
+#include "armakon/pumps/PumpChartSvg.h"
+#include "armakon/pumps/hydPumpe.h"
+
+namespace armakon {
+
+namespace {
+
+constexpr double kM3hPerM3s = 3600.0;
+constexpr double kPaPerM = 10000.0;
+// The system curve ends 10 % above the highest pump head drawn.
+constexpr double kHeadReserve = 1.1;
+// Length of a system curve whose operating head does not lie above its static head: 0.1 m³/h.
+constexpr double kShortSystemCurve = 2.777777777777778e-5;
+constexpr int kSteps = kPumpChartSamples - 1;
+
+// Curve colours, one after the other: well apart from the blue system curves and the red
+// operating points, and from each other.
+constexpr std::uint32_t kCurveColours[] = {0x2e7d32, 0xef6c00, 0x6a1b9a, 0x00838f,
+                                           0x8d6e63, 0xc2185b, 0x827717, 0x455a64};
+constexpr std::uint32_t kSystemCurveColour = 0x0000ff;
+constexpr std::uint32_t kOperatingPointColour = 0xff0000;
+
+PumpChartSeries sampleCurve(const hydPumpenKennlinie& kennlinie, std::uint32_t colour, double& highestHead) {
+  PumpChartSeries series;
+  series.kind = PumpChartSeries::Kind::StaticCurve;
+  series.name = kennlinie.getKennlinieName();
+  series.rgb = colour;
+  const CHydrixInterpolation& table = kennlinie.getTable();
+  const double first = kennlinie.getMinVolumenstrom();
+  const double last = kennlinie.getMaxVolumenstrom();
+  // A curve whose flows do not ascend from first to last has no range to sample.
+  if (!(first <= last) || !std::isfinite(first) || !std::isfinite(last)) return series;
+  const int steps = first == last ? 0 : kSteps;
+  for (int k = 0; k <= steps; ++k) {
+    // Computed from the ends rather than summed up, and kept inside the range, so the last
+    // sample is the last flow and rounding cannot drop it.
+    const double flow = k == steps ? last : std::min(last, first + (last - first) * k / steps);
+    const double head = table.GetY(flow, false);
+    if (head == CHydrixInterpolation::kNoValue || !std::isfinite(head)) continue;
+    highestHead = std::max(highestHead, head);
+    series.points.emplace_back(flow * kM3hPerM3s, head / kPaPerM);
+  }
+  return series;
+}
+
+// The parabola H0 + c·q² through the operating point, reaching 1.1 × the highest pump head.
+PumpChartSeries systemCurve(const PumpChartPoint& point, double highestHead) {
+  PumpChartSeries series;
+  series.kind = PumpChartSeries::Kind::SystemCurve;
+  series.name = point.name;
+  series.rgb = kSystemCurveColour;
+  const double top = kHeadReserve * highestHead;
+  const double end = point.head > point.staticHead
+                         ? std::sqrt(top / (point.head - point.staticHead)) * point.flow
+                         : kShortSystemCurve;
+  // Without a pump head to reach (no curve drawn) there is no parabola to draw.
+  if (!(end > 0.0) || !std::isfinite(end)) return series;
+  for (int k = 0; k <= kSteps; ++k) {
+    const double flow = end * k / kSteps;
+    const double ratio = flow / end;
+    series.points.emplace_back(flow * kM3hPerM3s, (point.staticHead + top * ratio * ratio) / kPaPerM);
+  }
+  return series;
+}
+
+PumpChartSeries operatingLine(const PumpChartPoint& point, std::string name) {
+  PumpChartSeries series;
+  series.kind = PumpChartSeries::Kind::OperatingPoint;
+  series.name = std::move(name);
+  series.rgb = kOperatingPointColour;
+  series.points.emplace_back(point.flow * kM3hPerM3s, 0.0);
+  series.points.emplace_back(point.flow * kM3hPerM3s, point.head / kPaPerM);
+  return series;
+}
+
+}  // namespace
+
+PumpChart buildPumpChart(const hydPumpe& pumpe, const std::vector<PumpChartPoint>& points) {
+  PumpChart chart;
+  chart.title = pumpe.getName();
+  chart.xTitle = Translate("Q in m³/h");
+  chart.yTitle = Translate("H in m");
+
+  double highestHead = 0.0;
+  std::size_t colour = 0;
+  for (const auto& kennlinie : pumpe.getKennlinien()) {
+    if (kennlinie->getAnzWertePaare() < 1) continue;
+    chart.series.push_back(
+        sampleCurve(*kennlinie, kCurveColours[colour++ % std::size(kCurveColours)], highestHead));
+  }
+
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const PumpChartPoint& point = points[i];
+    if (!(point.flow > 0.0 && point.head > 0.0)) continue;
+    chart.series.push_back(systemCurve(point, highestHead));
+    // Only the first operating point is named; the legend shows the term once.
+    chart.series.push_back(
+        operatingLine(point, i == 0 ? Translate("@...der Netzkennlinie@Betriebspunkt") : std::string()));
+  }
+  return chart;
+}
+
+}  // namespace armakon
