@@ -17,6 +17,10 @@ void addCatalogsCommand(CLI::App& app, Action& action);
 void addShowCommand(CLI::App& app, Action& action);
 void addExportCommand(CLI::App& app, Action& action);
 void addPumpsCommand(CLI::App& app, Action& action);
+void addListCommand(CLI::App& app, Action& action);
+void addLoadCommand(CLI::App& app, Action& action);
+void addConvertCommand(CLI::App& app, Action& action);
+void addCheckCommand(CLI::App& app, Action& action);
 // (sub-commands are declared here as they are added)
 
 }  // namespace armakon::tool

@@ -18,6 +18,10 @@ int main(int argc, char** argv) {
   armakon::tool::addShowCommand(app, action);
   armakon::tool::addExportCommand(app, action);
   armakon::tool::addPumpsCommand(app, action);
+  armakon::tool::addListCommand(app, action);
+  armakon::tool::addLoadCommand(app, action);
+  armakon::tool::addConvertCommand(app, action);
+  armakon::tool::addCheckCommand(app, action);
 
   try {
     app.parse(argc, argv);

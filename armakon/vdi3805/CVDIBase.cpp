@@ -1,0 +1,141 @@
+#include "armakon/vdi3805/CVDIBase.h"
+
+#include <cmath>
+#include <limits>
+#include <new>
+#include <stdexcept>
+
+#include "armakon/components/NumberText.h"
+
+namespace armakon {
+
+namespace {
+
+// A double rounded or truncated into the int range (NaN gives 0).
+int clampToInt(double value) noexcept {
+  if (std::isnan(value)) return 0;
+  if (value <= static_cast<double>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+  if (value >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+  return static_cast<int>(value);
+}
+
+std::string_view typeTextOf(std::string_view line) {
+  return hydStrUtil::TrimView(line.substr(0, line.find(';')));
+}
+
+}  // namespace
+
+int RecordCodeOf(std::string_view typeText) noexcept {
+  return clampToInt(std::round(toDouble(typeText, 0.0) * 100.0));
+}
+
+CVDIBase::~CVDIBase() { RemoveAllChildren(); }
+
+void CVDIBase::RemoveAllChildren() noexcept {
+  // Post-order through the parent links: go down to a leaf, destroy it (a leaf has nothing
+  // below it, so its destructor does no work of this kind), go back up. The depth of the
+  // tree costs neither stack nor extra memory.
+  CVDIBase* record = this;
+  for (;;) {
+    if (!record->m_children.empty()) {
+      record = record->m_children.back().get();
+      continue;
+    }
+    if (record == this) break;
+    CVDIBase* parent = record->m_parent;
+    parent->m_children.pop_back();
+    record = parent;
+  }
+  Children().swap(m_children);
+}
+
+bool CVDIBase::SetLine(std::string_view line) { return SetLineWithCode(line, RecordCodeOf(typeTextOf(line))); }
+
+bool CVDIBase::SetLineWithCode(std::string_view line, int code) noexcept {
+  line = line.substr(0, kMaxLineSize);
+  std::unique_ptr<char[]> text;
+  if (!line.empty()) {
+    text.reset(new (std::nothrow) char[line.size()]);
+    if (text == nullptr) return false;
+    line.copy(text.get(), line.size());
+  }
+  m_text = std::move(text);
+  m_lineSize = static_cast<std::uint32_t>(line.size());
+  m_code = code;
+  return true;
+}
+
+CVDIBase* CVDIBase::GetChild(std::size_t index) const {
+  if (index >= m_children.size()) throw std::invalid_argument("CVDIBase::GetChild: index out of range");
+  return m_children[index].get();
+}
+
+CVDIBase* CVDIBase::AppendChild(std::unique_ptr<CVDIBase> child) {
+  if (child == nullptr) return nullptr;
+  child->m_parent = this;
+  const CVDIBase* root = GetDocumentRoot();
+  child->m_documentRoot = root;
+  if (!child->m_children.empty() && !child->IsDocumentRoot()) {
+    // A subtree built elsewhere now belongs to this record's document (a nested document
+    // keeps its own records).
+    std::vector<CVDIBase*> pending;
+    for (const auto& below : child->m_children) pending.push_back(below.get());
+    while (!pending.empty()) {
+      CVDIBase* record = pending.back();
+      pending.pop_back();
+      record->m_documentRoot = root;
+      if (record->IsDocumentRoot()) continue;
+      for (const auto& below : record->m_children) pending.push_back(below.get());
+    }
+  }
+  m_children.push_back(std::move(child));
+  return m_children.back().get();
+}
+
+int CVDIBase::MapFieldNumber(int n) const { return n; }
+
+bool CVDIBase::AcceptsChild(const CVDIBase&) const { return false; }
+
+void CVDIBase::AppendLines(StringList& list) const {
+  // Pre-order over the subtree with an explicit stack (children pushed last to first).
+  std::vector<const CVDIBase*> pending{this};
+  while (!pending.empty()) {
+    const CVDIBase* record = pending.back();
+    pending.pop_back();
+    list.emplace_back(record->GetLine());
+    for (auto child = record->m_children.rbegin(); child != record->m_children.rend(); ++child) {
+      pending.push_back(child->get());
+    }
+  }
+}
+
+// ---- Fields -------------------------------------------------------------------------------
+
+const CVDIBase* DocumentRootOf(const CVDIBase* record) noexcept {
+  return record != nullptr ? record->GetDocumentRoot() : nullptr;
+}
+
+bool InOldLayout(const CVDIBase* record) noexcept {
+  const CVDIBase* document = DocumentRootOf(record);
+  return document != nullptr && document->IsOldFormat();
+}
+
+std::string_view GetFieldViewInLayout(const CVDIBase* record, int n, bool oldLayout) {
+  if (record == nullptr || n < 1) return {};
+  if (oldLayout) {
+    n = record->MapFieldNumber(n);
+    if (n < 1) return {};
+  }
+  return hydStrUtil::TrimView(hydStrUtil::GetSubStrView(record->GetLine(), n));
+}
+
+std::string_view GetFieldView(const CVDIBase* record, int n, bool raw) {
+  if (record == nullptr || n < 1) return {};
+  return GetFieldViewInLayout(record, n, !raw && InOldLayout(record));
+}
+
+std::string GetField(const CVDIBase* record, int n, bool raw) {
+  return std::string(GetFieldView(record, n, raw));
+}
+
+}  // namespace armakon

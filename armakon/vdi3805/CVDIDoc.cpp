@@ -1,0 +1,179 @@
+#include "armakon/vdi3805/CVDIDoc.h"
+
+#include <utility>
+
+#include "armakon/components/FormatText.h"
+#include "armakon/components/NumberText.h"
+#include "armakon/components/Translation.h"
+#include "armakon/platform/CurrentPlatform.h"
+#include "armakon/vdi3805/VDIRecords.h"
+#include "armakon/vdi3805/VdiFileRead.h"
+
+namespace armakon {
+
+namespace {
+
+constexpr int kCheckErrorCode = 20;
+constexpr int kHeaderRecord = 10;      // record 010 read as an integer
+constexpr int kOldGuidelineDate = 1098;
+constexpr int kFirstSupportedYear = 2001;
+
+std::string_view headerField(std::string_view line, int n) {
+  return hydStrUtil::TrimView(hydStrUtil::GetSubStrView(line, n));
+}
+
+}  // namespace
+
+CVDIDoc::CVDIDoc() { SetLine("CVDIDoc"); }
+
+CVDIDoc::CVDIDoc(std::string path, std::string catalogId, std::string catalogText, std::string note, int sheet)
+    : m_path(std::move(path)),
+      m_catalogId(std::move(catalogId)),
+      m_catalogText(std::move(catalogText)),
+      m_note(std::move(note)),
+      m_sheet(sheet) {
+  SetLine("CVDIDoc");
+}
+
+CVDIDoc::~CVDIDoc() = default;
+
+std::string CVDIDoc::GetFileName() const { return std::string(VdiFileName(m_path)); }
+
+void CVDIDoc::SetCatalogInfo(std::string catalogId, std::string catalogText, std::string note) {
+  m_catalogId = std::move(catalogId);
+  m_catalogText = std::move(catalogText);
+  m_note = std::move(note);
+}
+
+bool CVDIDoc::AcceptsChild(const CVDIBase& record) const {
+  return record.IsKindOf(VDIStruct_010::GetThisClass()) || record.IsKindOf(VDIStruct_Err::GetThisClass());
+}
+
+void CVDIDoc::AppendAllLines(StringList& list) const {
+  for (const auto& child : GetChildren()) child->AppendLines(list);
+}
+
+bool CVDIDoc::finish(bool parsed, bool result) {
+  m_parsed.store(parsed, std::memory_order_release);
+  m_loaded.store(true, std::memory_order_release);
+  return result;
+}
+
+bool CVDIDoc::Load(const std::string& path, bool skipDetail, int expectedSheet) {
+  try {
+    begin(path);
+    StringList lines;
+    if (!ReadVdiFile(lines, path, true)) return finish(false, false);
+    return build(lines, skipDetail, expectedSheet);
+  } catch (...) {
+    // Out of memory on a huge file: the document stays empty, the others load on.
+    RemoveAllChildren();
+    m_lines.clear();
+    try {
+      FileLoadError(10, Translate("Datei konnte nicht gelesen werden."),
+                    "\n" + FormatText(Translate("Bitte prüfen ob die VDI-Datei das richtige Format hat.\nDateipfad:\n%s"),
+                                      path),
+                    true);
+    } catch (...) {
+    }
+    return finish(false, false);
+  }
+}
+
+bool CVDIDoc::LoadLines(StringList lines, const std::string& path, bool skipDetail, int expectedSheet) {
+  begin(path);
+  return build(lines, skipDetail, expectedSheet);
+}
+
+void CVDIDoc::begin(const std::string& path) {
+  m_loaded.store(false, std::memory_order_release);
+  m_parsed.store(false, std::memory_order_release);
+  m_path = path;
+  m_lines.clear();
+  m_template.Clear();
+  m_oldFormat = false;
+  RemoveAllChildren();
+}
+
+bool CVDIDoc::build(StringList& lines, bool skipDetail, int expectedSheet) {
+  if (lines.empty()) return finish(false, false);
+
+  const std::string_view first = hydStrUtil::TrimView(lines.front());
+  const std::string_view type = headerField(first, 1);
+  const std::string_view field2 = headerField(first, 2);
+  const std::string_view field3 = headerField(first, 3);
+
+  const std::string extension = VdiFileExtension(m_path);
+  if (extension == "vdi" || extension == "vdix") {
+    if (!checkCurrentFile(type, field2, field3)) return finish(false, false);
+    m_sheet = toInt(field2);
+    m_date = std::string(field3);
+    if (expectedSheet >= 1 && m_sheet != expectedSheet) return finish(false, true);
+  } else if (extension == "tga") {
+    m_oldFormat = true;
+    if (!checkOldFile(type, field2)) return finish(false, false);
+    m_date = std::string(field2);
+    if (toInt(m_date) != kOldGuidelineDate) return finish(false, false);
+    m_sheet = 2;
+  }
+
+  loadDescriptions();
+  m_lines = std::move(lines);
+  const bool parsed = ParseLines(m_lines, skipDetail, m_oldFormat);
+  return finish(parsed, parsed);
+}
+
+bool CVDIDoc::checkCurrentFile(std::string_view type, std::string_view sheet, std::string_view date) const {
+  if (toInt(type) != kHeaderRecord) {
+    FileLoadError(kCheckErrorCode, Translate("Erste Zeile der VDI-Datei entspricht nicht der Satzart 010."),
+                  Translate("Achtung! Erste Zeile der Datei entspricht nicht der Satzart 010. Laden dieser Datei wird "
+                            "abgebrochen.") + "\n" + m_path,
+                  true);
+    return false;
+  }
+  const bool dateFits = hydStrUtil::CharCount(date) == 6 && hydStrUtil::CharCount(sheet) < 3 &&
+                        toInt(hydStrUtil::LeftChars(date, 4)) >= kFirstSupportedYear;
+  if (!dateFits) {
+    FileLoadError(kCheckErrorCode, Translate("Die gewählte VDI-Datei hat ein inkompatibles Richtlinien-Datum."),
+                  FormatText(Translate("Die angegebene VDI-Datei ist mit dem Richtlinien-Ausgabedatum 1!%s versehen.\n"
+                                       "Diese Richtlinie wird nicht unterstützt oder die Dateistruktur dieser VDI-Datei "
+                                       "entspricht\neinem alten, nicht unterstützten Richtlinien-Datum. Das Laden wurde "
+                                       "abgebrochen.\nBitte aktuelleren/kompatiblen Datensatz verwenden.\nBetroffene "
+                                       "Datei: 2!%s"),
+                             date, m_path),
+                  true);
+    return false;
+  }
+  return true;
+}
+
+bool CVDIDoc::checkOldFile(std::string_view type, std::string_view date) const {
+  if (toInt(type) != kHeaderRecord) {
+    FileLoadError(kCheckErrorCode, Translate("Erste Zeile der VDI-Datei entspricht nicht der Satzart 010."),
+                  Translate("Achtung! Erste Zeile der Datei entspricht nicht der Satzart 010. Laden dieser Datei wird "
+                            "abgebrochen.") + "\n" + m_path,
+                  true);
+    return false;
+  }
+  if (hydStrUtil::CharCount(date) >= 5 || toInt(date) != kOldGuidelineDate) {
+    FileLoadError(kCheckErrorCode, Translate("Die gewählte TGA-Datei hat ein inkompatibles Richtlinien-Datum."),
+                  FormatText(Translate("Die angegebene TGA-Datei ist mit einem Richtlinien-Ausgabedatum 1!%s versehen. "
+                                       "Diese Richtlinie wird nicht unterstützt oder die Dateistruktur dieser VDI-Datei "
+                                       "entspricht einem nicht unterstützten Richtlinien-Datum. Das Laden wurde "
+                                       "abgebrochen.\nBitte aktuelleren/kompatiblen Datensatz verwenden.\nBetroffene "
+                                       "Datei: 2!%s"),
+                             date, m_path),
+                  true);
+    return false;
+  }
+  return true;
+}
+
+void CVDIDoc::loadDescriptions() {
+  // A missing descriptions file is no problem of the catalog: the host may not install one.
+  if (m_template.Load(m_sheet, m_date) == CVDITemplate::LoadResult::NoBlock) {
+    platform().showWarning(Translate("Achtung! Ein Katalog mit solch aktueller Richtlinie wird noch nicht unterstützt!"));
+  }
+}
+
+}  // namespace armakon

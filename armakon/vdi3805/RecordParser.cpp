@@ -1,0 +1,136 @@
+// CVDIBase::ParseLines: the lines of a file become the record tree.
+//
+// Placing a record means walking up from the record before it to the first ancestor that
+// accepts it. Done literally, a file whose records no ancestor accepts (each then hangs
+// below the one before) costs a walk over the whole chain per line. The parser therefore
+// keeps the chain from the root to the previous record as a stack, each entry with the set
+// of classes that it or any record above it accepts: whether anyone accepts the new record
+// is one bit test, and a walk that does find an acceptor removes the records it passes
+// from the stack for good, so the whole parse stays linear in the number of lines.
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <new>
+
+#include "armakon/components/NumberText.h"
+#include "armakon/vdi3805/CVDIBase.h"
+#include "armakon/vdi3805/RecordFactory.h"
+
+namespace armakon {
+
+namespace {
+
+struct ChainEntry {
+  CVDIBase* record;
+  std::uint64_t accepts;     // classes this record accepts
+  std::uint64_t anyAccepts;  // classes this record or one above it accepts
+};
+
+// The detail filter's code: the integer part of (value x 100 + 0.1).
+long long detailCode(std::string_view typeText) {
+  const double value = std::trunc(toDouble(typeText, 0.0) * 100.0 + 0.1);
+  if (std::isnan(value)) return 0;
+  if (value <= -9.0e18) return std::numeric_limits<long long>::min();
+  if (value >= 9.0e18) return std::numeric_limits<long long>::max();
+  return static_cast<long long>(value);
+}
+
+bool skippedAsDetail(std::string_view typeText, bool oldFormat) {
+  const long long code = detailCode(typeText);
+  if (code > 97001) return true;                     // 970.02 and everything above
+  return oldFormat && code >= 72000 && code < 72999;  // 720 and its sub-types
+}
+
+void trimInPlace(std::string& line) {
+  const std::string_view trimmed = hydStrUtil::TrimView(line);
+  if (trimmed.size() == line.size()) return;
+  const std::size_t start = static_cast<std::size_t>(trimmed.data() - line.data());
+  line.erase(start + trimmed.size());
+  line.erase(0, start);
+}
+
+}  // namespace
+
+bool CVDIBase::ParseLines(StringList& lines, bool skipDetail, bool oldFormat) {
+  using record_detail::RecordClass;
+
+  std::vector<ChainEntry> chain;
+  {
+    std::vector<CVDIBase*> upwards;
+    for (CVDIBase* record = this; record != nullptr; record = record->GetParent()) upwards.push_back(record);
+    std::uint64_t above = 0;
+    for (auto it = upwards.rbegin(); it != upwards.rend(); ++it) {
+      const std::uint64_t accepts = record_detail::AcceptMaskOf(**it);
+      above |= accepts;
+      chain.push_back({*it, accepts, above});
+    }
+  }
+
+  record_detail::TypeClassCache classes;
+  std::size_t consumed = 0;
+  bool ok = true;
+  try {
+    for (; consumed < lines.size(); ++consumed) {
+      std::string& line = lines[consumed];
+      trimInPlace(line);
+      if (line.empty()) continue;
+      const std::string_view typeText = hydStrUtil::TrimView(std::string_view(line).substr(0, line.find(';')));
+      if (typeText.empty()) continue;
+      if (skipDetail && skippedAsDetail(typeText, oldFormat)) continue;
+
+      const int code = RecordCodeOf(typeText);
+      const RecordClass* chosen = &classes.lookup(typeText, code);
+      std::unique_ptr<CVDIBase> record = record_detail::CreateOfClass(*chosen);
+      if (record == nullptr) {
+        chosen = &record_detail::ErrClass();
+        record = record_detail::CreateOfClass(*chosen);
+      }
+      if (record == nullptr) {
+        ok = false;
+        break;
+      }
+
+      // Find the parent: the nearest record of the chain that accepts the new one, or the
+      // previous record when none does.
+      std::size_t parent = chain.size() - 1;
+      if (chosen->ordinal >= 0) {
+        const std::uint64_t bit = std::uint64_t{1} << chosen->ordinal;
+        if ((chain.back().anyAccepts & bit) != 0) {
+          while ((chain[parent].accepts & bit) == 0) --parent;
+          chain.resize(parent + 1);
+        }
+      } else {
+        // A class beyond the table's 64 bits: ask each record, as the rule reads.
+        for (std::size_t i = chain.size(); i-- > 0;) {
+          if (chain[i].record->AcceptsChild(*record)) {
+            chain.resize(i + 1);
+            parent = i;
+            break;
+          }
+        }
+      }
+
+      if (!record->SetLineWithCode(line, code)) {
+        ok = false;
+        break;
+      }
+      std::string().swap(line);  // the record holds the text now; free the list's copy at once
+      CVDIBase* placed = chain[parent].record->AppendChild(std::move(record));
+      const std::uint64_t accepts = chosen->accepts;
+      chain.push_back({placed, accepts, chain.back().anyAccepts | accepts});
+    }
+  } catch (const std::bad_alloc&) {
+    // Out of memory: the records read so far stay in the tree, the rest is refused.
+    ok = false;
+  }
+
+  if (ok) {
+    StringList().swap(lines);  // consumed: give its memory back too
+  } else {
+    lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(consumed));
+  }
+  return ok;
+}
+
+}  // namespace armakon

@@ -1,0 +1,346 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "armakon/components/NumberText.h"
+#include "armakon/platform/CurrentPlatform.h"
+#include "armakon/platform/ScriptedPlatform.h"
+#include "armakon/vdi3805/CVDIDoc.h"
+#include "armakon/vdi3805/VDIRecords.h"
+#include "armakon/vdi3805/VdiFileRead.h"
+#include "tests/vdi3805/DocumentFixtures.h"
+
+namespace armakon {
+namespace {
+
+using doctest::crlf;
+using doctest::storedDetail;
+
+const std::string kDateTitle = "Die gewählte VDI-Datei hat ein inkompatibles Richtlinien-Datum.";
+const std::string kFirstRecordTitle = "Erste Zeile der VDI-Datei entspricht nicht der Satzart 010.";
+const std::string kTgaDateTitle = "Die gewählte TGA-Datei hat ein inkompatibles Richtlinien-Datum.";
+
+std::string dateText(const std::string& date, const std::string& path) {
+  return "Die angegebene VDI-Datei ist mit dem Richtlinien-Ausgabedatum " + date +
+         " versehen.\nDiese Richtlinie wird nicht unterstützt oder die Dateistruktur dieser VDI-Datei "
+         "entspricht\neinem alten, nicht unterstützten Richtlinien-Datum. Das Laden wurde abgebrochen.\nBitte "
+         "aktuelleren/kompatiblen Datensatz verwenden.\nBetroffene Datei: " + path;
+}
+
+std::string firstRecordText(const std::string& path) {
+  return "Achtung! Erste Zeile der Datei entspricht nicht der Satzart 010. Laden dieser Datei wird abgebrochen.\n" +
+         path;
+}
+
+std::string tgaDateText(const std::string& date, const std::string& path) {
+  return "Die angegebene TGA-Datei ist mit einem Richtlinien-Ausgabedatum " + date +
+         " versehen. Diese Richtlinie wird nicht unterstützt oder die Dateistruktur dieser VDI-Datei entspricht "
+         "einem nicht unterstützten Richtlinien-Datum. Das Laden wurde abgebrochen.\nBitte aktuelleren/kompatiblen "
+         "Datensatz verwenden.\nBetroffene Datei: " + path;
+}
+
+using DocumentLoad = doctest::VdiFileTest;
+
+TEST_F(DocumentLoad, AcceptsOrRefusesByTheFirstLine) {
+  struct Case {
+    const char* file;
+    std::string content;
+    int expectedSheet;
+    bool result, parsed, oldFormat;
+    int sheet;
+    std::string date;
+    std::string title;  // empty: no report entry
+    std::string (*text)(const std::string& path);
+  };
+  const std::string body = "100;2;;Heizkörper\r\n110;3;;Modell\r\n";
+  const std::vector<Case> cases = {
+      {"current.vdi", crlf({"010;2;201601;Hersteller"}) + body, 0, true, true, false, 2, "201601", "", nullptr},
+      {"upper.VDI", crlf({" 010 ; 17 ; 200111 ;H"}) + body, 17, true, true, false, 17, "200111", "", nullptr},
+      {"plain.vdix", crlf({"010;2;201103;H"}) + body, 2, true, true, false, 2, "201103", "", nullptr},
+      {"other_sheet.vdi", crlf({"010;17;201601;H"}) + body, 2, true, false, false, 17, "201601", "", nullptr},
+      {"year1996.vdi", crlf({"010;2;199611;H"}), 0, false, false, false, 0, "", kDateTitle,
+       [](const std::string& p) { return dateText("199611", p); }},
+      {"five.vdi", crlf({"010;2;20011;H"}), 0, false, false, false, 0, "", kDateTitle,
+       [](const std::string& p) { return dateText("20011", p); }},
+      {"sheet017.vdi", crlf({"010;017;201601;H"}), 0, false, false, false, 0, "", kDateTitle,
+       [](const std::string& p) { return dateText("201601", p); }},
+      {"header100.vdi", crlf({"100;2;201601;H"}), 0, false, false, false, 0, "", kFirstRecordTitle,
+       firstRecordText},
+      {"old.TGA", crlf({"010;1098;Altwerk;19981020"}) + body, 17, true, true, true, 2, "1098", "", nullptr},
+      {"old0998.tga", crlf({"010;0998;Altwerk"}), 0, false, false, true, 0, "", kTgaDateTitle,
+       [](const std::string& p) { return tgaDateText("0998", p); }},
+      {"old01098.tga", crlf({"010;01098;Altwerk"}), 0, false, false, true, 0, "", kTgaDateTitle,
+       [](const std::string& p) { return tgaDateText("01098", p); }},
+      {"oldheader.tga", crlf({"100;1098"}), 0, false, false, true, 0, "", kFirstRecordTitle, firstRecordText},
+      // Another extension is taken unchecked: the sheet stays the one the document was made for.
+      {"notes.txt", crlf({"kein Dateikopf"}) + body, 2, true, true, false, 5, "", "", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    reports().clear();
+    const std::string path = temp.write(c.file, c.content);
+    CVDIDoc document(path, "ID", "Text", "Notiz", 5);
+    EXPECT_EQ(document.Load(path, false, c.expectedSheet), c.result);
+    EXPECT_TRUE(document.IsLoaded());
+    EXPECT_EQ(document.IsParsed(), c.parsed);
+    EXPECT_EQ(document.IsOldFormat(), c.oldFormat);
+    EXPECT_EQ(document.GetChildCount(), c.parsed ? 1u : 0u);
+    if (c.result) {
+      EXPECT_EQ(document.GetSheet(), c.sheet);
+      EXPECT_EQ(document.GetDate(), c.date);
+    }
+    if (c.title.empty()) {
+      EXPECT_TRUE(reports().empty());
+      continue;
+    }
+    ASSERT_EQ(reports().size(), 1u);
+    const auto entry = reports().entries().front();
+    EXPECT_EQ(entry.code, 20);
+    EXPECT_EQ(entry.title, c.title);
+    EXPECT_EQ(entry.detail, storedDetail(c.title, c.text(path)));
+  }
+}
+
+TEST_F(DocumentLoad, FilesThatCannotBeReadGiveErrorTen) {
+  const std::string readText = "Bitte prüfen ob die VDI-Datei das richtige Format hat.\nDateipfad:\n";
+  struct Case {
+    const char* file;
+    const char* content;  // null: no file
+    std::string title;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {"missing.vdi", nullptr, "Datei konnte nicht gefunden werden.",
+       "Bitte prüfen ob die VDI-Datei vorhanden ist.\nDateipfad:\n"},
+      {"empty.vdi", "", "Fehler beim lesen einer Datei: Datei hat keinen Inhalt.", readText},
+      {"damaged.vdix", "ARMAKON-VDIX 1 1252 4 00000000\r\n!!!!\r\n", "Datei konnte nicht gelesen werden.", readText},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    reports().clear();
+    const std::string path = c.content ? temp.write(c.file, c.content) : temp.path(c.file);
+    CVDIDoc document;
+    EXPECT_FALSE(document.Load(path, false, 0));
+    EXPECT_TRUE(document.IsLoaded());
+    EXPECT_FALSE(document.IsParsed());
+    EXPECT_EQ(document.GetPath(), path);
+    ASSERT_EQ(reports().size(), 1u);
+    EXPECT_EQ(reports().entries().front().code, 10);
+    EXPECT_EQ(reports().entries().front().detail, storedDetail(c.title, c.text + path));
+  }
+}
+
+TEST_F(DocumentLoad, ReloadingReplacesTheTreeAndTheLayout) {
+  const std::string old = temp.write("a.tga", crlf({"010;1098;Alt", "100;2;Heizung"}));
+  const std::string current = temp.write("b.vdi", crlf({"010;2;201601;Neu"}));
+  CVDIDoc document;
+  ASSERT_TRUE(document.Load(old, false, 0));
+  EXPECT_TRUE(document.IsOldFormat());
+  ASSERT_TRUE(document.Load(current, false, 0));
+  EXPECT_FALSE(document.IsOldFormat());
+  ASSERT_EQ(document.GetChildCount(), 1u);
+  EXPECT_EQ(document.GetChild(0)->GetChildCount(), 0u);
+  EXPECT_EQ(document.GetFileName(), "b.vdi");
+}
+
+TEST_F(DocumentLoad, OldLayoutFieldsAreMappedThroughTheDocument) {
+  CVDIDoc document;
+  ASSERT_TRUE(document.Load(doctest::samplePath("catalogs/ThermaNord/VDI_2/TN_HEIZUNG.TGA"), false, 0));
+  const CVDIBase* header = document.GetChild(0);
+  EXPECT_EQ(GetField(header, 3), "1098");           // date: field 2 of the old header
+  EXPECT_EQ(GetField(header, 6), "");               // no web page in the old layout
+  EXPECT_EQ(GetField(header, 4), "ThermaNord Wärmetechnik");
+  const CVDIBase* technical = FindRecord(&document, 70000, 2);
+  ASSERT_NE(technical, nullptr);
+  EXPECT_EQ(GetField(technical, 5), "15");          // DN: field 4 of the old 700
+  EXPECT_EQ(GetField(technical, 13), "1");          // presettable: field 12
+  EXPECT_EQ(GetField(technical, 5, true), "0.7");   // raw: the old field 5, the kvs
+}
+
+TEST_F(DocumentLoad, SkipDetailLeavesOutDocumentsAndOldInstallationData) {
+  CVDIDoc current;
+  ASSERT_TRUE(current.Load(doctest::samplePath("catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI"), true, 0));
+  std::vector<const CVDIBase*> found;
+  CollectRecords(&current, 97001, found);
+  CollectRecords(&current, 97002, found);
+  CollectRecords(&current, 72000, found);
+  EXPECT_EQ(found.size(), 2u);  // 970.01 and the 720 of the current layout stay
+
+  CVDIDoc old;
+  ASSERT_TRUE(old.Load(doctest::samplePath("catalogs/ThermaNord/VDI_2/TN_HEIZUNG.TGA"), true, 0));
+  found.clear();
+  CollectRecords(&old, 72000, found);
+  EXPECT_TRUE(found.empty());
+}
+
+TEST_F(DocumentLoad, TreeWrittenBackGivesTheFileLines) {
+  const std::string path = doctest::samplePath("catalogs/Aqualis/VDI_17/AQ_TRINKWASSER.VDI");
+  StringList fileLines;
+  ASSERT_TRUE(hydStrUtil::readStringlistFromFile(fileLines, path, kCodePage1252));
+  CVDIDoc document;
+  ASSERT_TRUE(document.Load(path, false, 0));
+  StringList written;
+  document.AppendAllLines(written);
+  EXPECT_EQ(written, fileLines);
+  EXPECT_TRUE(document.GetRawLines().empty());
+}
+
+TEST_F(DocumentLoad, HostileFilesGiveEntriesNotCrashes) {
+  std::string binary;
+  for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) % 256);
+  const std::string longLine = "010;2;201601;" + std::string(10 * 1024 * 1024, 'x');
+  std::string nul = "010;2;201601;H\r\n100;1;;A";
+  nul += '\0';
+  nul += "B\r\n";
+
+  CVDIDoc document;
+  EXPECT_FALSE(document.Load(temp.write("binary.vdi", binary), false, 0));
+  EXPECT_EQ(reports().size(), 1u);
+  EXPECT_TRUE(document.Load(temp.write("binary.bin", binary), false, 0));  // unchecked, parsed as it is
+  EXPECT_TRUE(document.Load(temp.write("long.vdi", longLine), false, 0));
+  EXPECT_EQ(document.GetChild(0)->GetLine().size(), longLine.size());
+  EXPECT_TRUE(document.Load(temp.write("nul.vdi", nul), false, 0));
+  EXPECT_EQ(GetField(document.GetChild(0)->GetChild(0), 4), std::string("A\0B", 3));
+}
+
+// Every record hangs below the one before (no record accepts a 610 but a 600): the chain must
+// load, be searched and be destroyed without the stack growing with it.
+TEST_F(DocumentLoad, MillionRecordChainLoadsSearchesAndDies) {
+  constexpr int kRecords = 1000000;
+  std::string content = "010;2;201601;Kette\r\n";
+  content.reserve(static_cast<std::size_t>(kRecords) * 14);
+  for (int i = 1; i <= kRecords; ++i) content += "610;" + std::to_string(i) + "\r\n";
+  const std::string path = temp.write("chain.vdi", content);
+  {
+    CVDIDoc document;
+    ASSERT_TRUE(document.Load(path, false, 0));
+    const CVDIBase* deepest = FindRecord(&document, 61000, kRecords);
+    ASSERT_NE(deepest, nullptr);
+    EXPECT_EQ(deepest->GetChildCount(), 0u);
+    EXPECT_EQ(deepest->GetParent()->GetLine(), "610;" + std::to_string(kRecords - 1));
+  }
+}
+
+// ---------------------------------------------------------------- descriptions
+
+TEST(Descriptions, BlockChoiceByGuidelineDate) {
+  const StringList twoBlocks = {"Kopfzeile ausserhalb jedes Blocks", "010", "nicht gelesen",
+                                "  DATUMRICHTLINIE 200111  ", "010", "Kopf 2001",
+                                "DATUMRICHTLINIE 201601", "010", "Kopf 2016"};
+  const StringList onlyOld = {"DATUMRICHTLINIE 201001", "700", "Grunddaten"};
+  struct Case {
+    const StringList* lines;
+    const char* date;
+    CVDITemplate::LoadResult result;
+    const char* header;  // description of 010
+  };
+  const std::vector<Case> cases = {
+      {&twoBlocks, "200111", CVDITemplate::LoadResult::Loaded, "Kopf 2001"},
+      {&twoBlocks, "199611", CVDITemplate::LoadResult::Loaded, "Kopf 2001"},
+      {&twoBlocks, "1098", CVDITemplate::LoadResult::Loaded, "Kopf 2001"},
+      {&twoBlocks, "201103", CVDITemplate::LoadResult::Loaded, "Kopf 2016"},
+      {&twoBlocks, "201601", CVDITemplate::LoadResult::Loaded, "Kopf 2016"},
+      {&twoBlocks, "202001", CVDITemplate::LoadResult::NoBlock, ""},
+      {&onlyOld, "200111", CVDITemplate::LoadResult::Loaded, ""},
+      {&onlyOld, "201601", CVDITemplate::LoadResult::NoBlock, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.date);
+    CVDITemplate descriptions;
+    EXPECT_EQ(descriptions.LoadFromLines(*c.lines, c.date), c.result);
+    EXPECT_EQ(descriptions.GetDescription(1000), c.header);
+  }
+}
+
+TEST(Descriptions, TypeLinesAndTheirDescriptions) {
+  const StringList lines = {"DATUMRICHTLINIE 201601",
+                            "710.01", "", "kurz",  // an empty line is dropped; a short description counts
+                            "eine lange Zeile, die keinem Typ folgt",
+                            "970.29", "Dokument",
+                            "800", "Ausführung",
+                            "DATUMRICHTLINIE 202001", "900", "aus dem nächsten Block"};
+  CVDITemplate descriptions;
+  ASSERT_EQ(descriptions.LoadFromLines(lines, "201601"), CVDITemplate::LoadResult::Loaded);
+  EXPECT_EQ(descriptions.GetDescriptions(),
+            (std::map<int, std::string>{{71001, "kurz"}, {97029, "Dokument"}, {80000, "Ausführung"}}));
+  EXPECT_EQ(CVDITemplate::FileName(2), "vdi3805-Blatt02-Beschreibungen.txt");
+  EXPECT_EQ(CVDITemplate::FileName(17), "vdi3805-Blatt17-Beschreibungen.txt");
+}
+
+TEST_F(DocumentLoad, DescriptionsComeWithTheLoadAndAWarningWhenTooNew) {
+  temp.write(CVDITemplate::FileName(17), crlf({"DATUMRICHTLINIE 201001", "710.05", "Druckminderer"}));
+  ScriptedPlatform screen;
+  ScopedPlatform installed(screen);
+
+  CVDIDoc older;
+  ASSERT_TRUE(older.Load(temp.write("a.vdi", crlf({"010;17;200111;H"})), false, 0));
+  EXPECT_EQ(older.GetDescription(71005), "Druckminderer");
+  EXPECT_TRUE(screen.calls().empty());
+
+  CVDIDoc newer;
+  ASSERT_TRUE(newer.Load(temp.write("b.vdi", crlf({"010;17;201601;H"})), false, 0));
+  EXPECT_TRUE(newer.GetTemplate().empty());
+  ASSERT_EQ(screen.calls().size(), 1u);
+  EXPECT_EQ(screen.calls()[0].text, "Achtung! Ein Katalog mit solch aktueller Richtlinie wird noch nicht unterstützt!");
+
+  CVDIDoc withoutFile;  // no descriptions file for sheet 2: silent
+  ASSERT_TRUE(withoutFile.Load(temp.write("c.vdi", crlf({"010;2;201601;H"})), false, 0));
+  EXPECT_EQ(screen.calls().size(), 1u);
+  EXPECT_TRUE(reports().empty());
+}
+
+// ---------------------------------------------------------------- file check
+
+TEST_F(DocumentLoad, CheckBeforeAddingToACatalog) {
+  const std::string sheet2 = temp.write("h.VDI", crlf({"010;2;201601;H"}));
+  const std::string encoded = temp.write("h.vdix", crlf({"010;2;201601;H"}));
+  const std::string old = temp.write("o.TGA", crlf({"010;1098;Alt"}));
+  const std::string old0998 = temp.write("p.tga", crlf({"010;0998;Alt"}));
+  const std::string text = temp.write("t.txt", crlf({"010;2;201601;H"}));
+  const std::string empty = temp.write("e.vdi", "");
+  const std::string missing = temp.path("fehlt.vdi");
+  struct Case {
+    std::string path;
+    int sheet;
+    std::string title;  // empty: accepted
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {missing, 0, "", ""},
+      {sheet2, 2, "", ""},
+      {encoded, 2, "", ""},
+      {old, 2, "", ""},
+      {missing, 2, "Datei konnte nicht gefunden werden.",
+       "Bitte prüfen ob die VDI-Datei vorhanden ist.\nDateipfad:\n" + missing},
+      {empty, 2, "Datei konnte nicht gelesen werden.",
+       "Bitte prüfen ob die VDI-Datei das richtige Format hat.\nDateipfad:\n" + empty},
+      {text, 2, "Datei hat eine falsche Dateiendung.", "Diese Dateiendung ist nicht erlaubt.\nDateipfad:\n" + text},
+      {old, 17, "TGA-Datei hat das falsche Datum.",
+       "Dieses Ausgabedatum und somit der Datenstandard wird derzeit nicht unterstützt oder ist nicht "
+       "erlaubt.\nDateipfad:\n" + old},
+      {old0998, 2, "TGA-Datei hat das falsche Datum.",
+       "Dieses Ausgabedatum und somit der Datenstandard wird derzeit nicht unterstützt oder ist nicht "
+       "erlaubt.\nDateipfad:\n" + old0998},
+      {sheet2, 17, "VDI-Datei hat die falsche Blattnummer.",
+       "Erwartete Blattnummer: 17, in der Datei gefundene Blattnummer: 2.\nDateipfad:\n" + sheet2},
+  };
+  ScriptedPlatform screen;
+  ScopedPlatform installed(screen);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path + " sheet " + std::to_string(c.sheet));
+    const VdiFileCheck check = InspectVdiFile(c.path, c.sheet);
+    EXPECT_EQ(check.accepted, c.title.empty());
+    EXPECT_EQ(check.title, c.title);
+    EXPECT_EQ(check.text, c.text);
+  }
+  EXPECT_FALSE(CheckVdiFile(sheet2, 17));
+  EXPECT_TRUE(CheckVdiFile(sheet2, 2));
+  ASSERT_EQ(screen.calls().size(), 1u);
+  EXPECT_EQ(screen.calls()[0].caption, "VDI-Datei hat die falsche Blattnummer.");
+  EXPECT_TRUE(reports().empty());  // the check shows, it does not log
+}
+
+}  // namespace
+}  // namespace armakon
