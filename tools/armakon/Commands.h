@@ -19,7 +19,9 @@ void addExportCommand(CLI::App& app, Action& action);
 void addPumpsCommand(CLI::App& app, Action& action);
 void addListCommand(CLI::App& app, Action& action);
 void addLoadCommand(CLI::App& app, Action& action);
+void addProjectCommand(CLI::App& app, Action& action);
 void addConvertCommand(CLI::App& app, Action& action);
+void addSizeCommand(CLI::App& app, Action& action);
 void addCheckCommand(CLI::App& app, Action& action);
 // (sub-commands are declared here as they are added)
 

@@ -20,7 +20,9 @@ int main(int argc, char** argv) {
   armakon::tool::addPumpsCommand(app, action);
   armakon::tool::addListCommand(app, action);
   armakon::tool::addLoadCommand(app, action);
+  armakon::tool::addProjectCommand(app, action);
   armakon::tool::addConvertCommand(app, action);
+  armakon::tool::addSizeCommand(app, action);
   armakon::tool::addCheckCommand(app, action);
 
   try {

@@ -1,0 +1,243 @@
+// Persistence of the global list: attribute tree and tree-file forms, foreign and older
+// sections, the id counter after reading.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "armakon/components/ProNode.h"
+#include "armakon/components/TreeFile.h"
+#include "armakon/components/TreeNode.h"
+#include "tests/containers/EntryFixtures.h"
+
+namespace armakon {
+namespace {
+
+using containertest::makeEntry;
+using containertest::TestContainer;
+
+const std::string kKey = "HYDRIX";
+
+// Fills a container with three global entries (ids 1, 2, 4) and one local entry (id 3).
+void fill(TestContainer& container) {
+  ArmaturenModell entries[] = {
+      makeEntry(HZ_THERMOSTATVENTIL, true, "Thermo", {10, 15, 20}),
+      makeEntry(HZ_ALLGEMEINE_ARMATUREN, true, "Kugelhahn", {15, 20}, "Absperrungen"),
+      makeEntry(HZ_ALLGEMEINE_ARMATUREN, false, "Lokal", {25}),
+      makeEntry(HZ_RUECKLAUFVERSCHRAUBUNG, true, "Rücklauf", {10}),
+  };
+  for (ArmaturenModell& entry : entries) container.append(entry);
+}
+
+// The section text a host's project holds for one entry.
+std::string section(const std::string& name, const ArmaturenModell& entry, const std::string& key) {
+  std::string text;
+  EXPECT_TRUE(entry.writeToString(text, key));
+  return "[" + name + "]\r\nHeader:" + text + "\r\n[ENDE_" + name + "]\r\n";
+}
+
+std::unique_ptr<CProNodeBase> parseList(const std::string& sections, const std::string& trailer) {
+  return CProNodeBase::ReadFromString("[GlobalArmatures]\r\n" + trailer + sections + "[ENDE_GlobalArmatures]\r\n");
+}
+
+void expectSameGlobalList(const RnArmaturContainer& read, const RnArmaturContainer& written) {
+  ASSERT_EQ(read.getGlobalList().size(), written.getGlobalList().size());
+  for (std::size_t i = 0; i < read.getGlobalList().size(); ++i) {
+    const ArmaturenModell& a = *read.getGlobalList()[i];
+    const ArmaturenModell& b = *written.getGlobalList()[i];
+    EXPECT_EQ(a.getId(), b.getId()) << i;
+    EXPECT_EQ(a.getTyp(), b.getTyp()) << i;
+    EXPECT_EQ(a.getGruppe(), b.getGruppe()) << i;
+    EXPECT_TRUE(a.isEqualTo(b, false)) << i;
+  }
+}
+
+TEST(ContainerPersistence, AttributeTreeRoundTripThroughText) {
+  TestContainer written;
+  fill(written);
+  const std::unique_ptr<CProNodeBase> node = written.writeArmaturesToProNode(kKey);
+  ASSERT_NE(node, nullptr);
+  EXPECT_EQ(node->getName(), "GlobalArmatures");
+  EXPECT_EQ(node->getChildCount(), 3u);
+
+  std::string text;
+  node->WriteToString(text, false, false);
+  // The first section as the host's project shows it.
+  const std::string expectedStart =
+      "[GlobalArmatures]\r\nLastArmaturesId:4\r\n[Armature]\r\nHeader:HYDRIX;1;1;1;4446;\nModell {\n";
+  EXPECT_EQ(text.substr(0, expectedStart.size()), expectedStart);
+
+  const std::unique_ptr<CProNodeBase> parsed = CProNodeBase::ReadFromString(text);
+  ASSERT_NE(parsed, nullptr);
+  TestContainer read;
+  ArmaturenModell stale = makeEntry(HZ_THERMOSTATVENTIL, false, "Alt", {10});
+  read.append(stale);
+  ASSERT_TRUE(read.readArmaturesFromProNode(parsed.get(), kKey));
+  expectSameGlobalList(read, written);
+  EXPECT_TRUE(read.getLocalList().empty());  // the local list is not persisted; old entries are gone
+  EXPECT_EQ(read.getLastId(), 4);
+  EXPECT_EQ(read.getGlobalList()[1]->getModell().getArmaturAt(1)->getDimension(), 20);
+}
+
+TEST(ContainerPersistence, EmptyGlobalListAndNullNode) {
+  TestContainer container;
+  ArmaturenModell local = makeEntry(HZ_ALLGEMEINE_ARMATUREN, false, "L", {10});
+  container.append(local);
+  EXPECT_EQ(container.writeArmaturesToProNode(kKey), nullptr);
+  EXPECT_EQ(container.writeArmaturesToNode(kKey), nullptr);
+
+  EXPECT_FALSE(container.readArmaturesFromProNode(nullptr, kKey));
+  EXPECT_TRUE(container.getLocalList().empty());
+  EXPECT_EQ(container.getLastId(), 0);
+  container.append(local);
+  EXPECT_FALSE(container.readArmaturesFromNode(nullptr, kKey));
+  EXPECT_TRUE(container.getLocalList().empty());
+}
+
+TEST(ContainerPersistence, ForeignAndOlderSections) {
+  ArmaturenModell mine = makeEntry(HZ_THERMOSTATVENTIL, true, "Mein", {10});
+  mine.setId(3);
+  ArmaturenModell foreign = makeEntry(HZ_THERMOSTATVENTIL, true, "Fremd", {10});
+  foreign.setId(9);
+  ArmaturenModell oldThkv = makeEntry(HZ_THERMOSTATVENTIL, true, "AltTHKV", {15});
+  oldThkv.setId(5);
+  ArmaturenModell oldRlv = makeEntry(HZ_RUECKLAUFVERSCHRAUBUNG, true, "AltRLV", {20});
+  oldRlv.setId(6);
+
+  const std::string sections = section("Armature", mine, kKey) + section("Armature", foreign, "OTHER") +
+                               section("HzTHKV", oldThkv, kKey) + section("Unbekannt", mine, kKey) +
+                               section("HzRLV", oldRlv, kKey);
+  const std::unique_ptr<CProNodeBase> node = parseList(sections, "LastArmaturesId:6\r\n");
+  ASSERT_NE(node, nullptr);
+
+  TestContainer container;
+  ASSERT_TRUE(container.readArmaturesFromProNode(node.get(), kKey));
+  std::vector<std::string> makers;
+  std::vector<int> ids;
+  for (const auto& entry : container.getGlobalList()) {
+    makers.push_back(entry->getModell().getManufacturer());
+    ids.push_back(entry->getId());
+  }
+  EXPECT_EQ(makers, (std::vector<std::string>{"Mein", "AltTHKV", "AltRLV"}));
+  EXPECT_EQ(ids, (std::vector<int>{3, 5, 6}));
+}
+
+TEST(ContainerPersistence, IdCounterAfterReading) {
+  ArmaturenModell a = makeEntry(HZ_THERMOSTATVENTIL, true, "A", {10});
+  a.setId(4);
+  ArmaturenModell b = makeEntry(HZ_THERMOSTATVENTIL, true, "B", {10});
+  b.setId(11);
+  ArmaturenModell unnumbered = makeEntry(HZ_THERMOSTATVENTIL, true, "C", {10});  // id 0
+  const std::string withIds = section("Armature", a, kKey) + section("Armature", b, kKey);
+
+  const struct {
+    const char* name;
+    std::string sections;
+    std::string trailer;
+    int counter;      // after reading
+    int unnumberedId;  // id the entry persisted without one got (0: none in the list)
+  } cases[] = {
+      {"persisted counter", withIds, "LastArmaturesId:20\r\n", 20, 0},
+      {"no counter: largest id read", withIds, "", 11, 0},
+      {"counter behind the ids", withIds, "LastArmaturesId:7\r\n", 11, 0},
+      {"counter not a number", withIds, "LastArmaturesId:x\r\n", 11, 0},
+      {"entry without id", section("Armature", unnumbered, kKey) + withIds, "", 12, 12},
+      {"no entries", "", "LastArmaturesId:5\r\n", 5, 0},
+  };
+  for (const auto& c : cases) {
+    const std::unique_ptr<CProNodeBase> node = parseList(c.sections, c.trailer);
+    ASSERT_NE(node, nullptr) << c.name;
+    TestContainer container;
+    ASSERT_TRUE(container.readArmaturesFromProNode(node.get(), kKey)) << c.name;
+    if (c.unnumberedId != 0) {
+      ASSERT_FALSE(container.getGlobalList().empty());
+      EXPECT_EQ(container.getGlobalList()[0]->getId(), c.unnumberedId) << c.name;
+    }
+    EXPECT_EQ(container.getLastId(), c.counter) << c.name;
+    // The next entry never gets an id that is already in use.
+    ArmaturenModell next = makeEntry(HZ_THERMOSTATVENTIL, true, "N", {10});
+    container.append(next);
+    EXPECT_EQ(next.getId(), c.counter + 1) << c.name;
+  }
+}
+
+TEST(ContainerPersistence, ExhaustedCounterStoresNothingRatherThanRepeatingAnId) {
+  const std::unique_ptr<CProNodeBase> node = parseList("", "LastArmaturesId:2147483647\r\n");
+  ASSERT_NE(node, nullptr);
+  TestContainer container;
+  ASSERT_TRUE(container.readArmaturesFromProNode(node.get(), kKey));
+  ArmaturenModell fresh = makeEntry(HZ_THERMOSTATVENTIL, true, "N", {10});
+  EXPECT_EQ(container.append(fresh), -1);
+  EXPECT_EQ(fresh.getId(), 0);
+  EXPECT_TRUE(container.getGlobalList().empty());
+  // An entry that brings its own id is still taken.
+  fresh.setId(3);
+  EXPECT_EQ(container.append(fresh), 0);
+}
+
+TEST(ContainerPersistence, TreeNodeFormRoundTripThroughText) {
+  TestContainer written;
+  fill(written);
+  const std::unique_ptr<CNode> node = written.writeArmaturesToNode(kKey);
+  ASSERT_NE(node, nullptr);
+  EXPECT_EQ(node->GetName(), "GlobalArmatures");
+  EXPECT_EQ(node->GetChildCount(), 3);
+  EXPECT_EQ(node->GetStrLeafValue("", "LastArmaturesId"), "4");
+
+  // As a host keeps it: rendered into its own tree file and read back.
+  std::string text;
+  ASSERT_TRUE(node->WriteToString(text, false, true, true, 0, ':'));
+  std::unique_ptr<CNode> reread;
+  ASSERT_EQ(TreeItems::ReadFromString(text, reread), 1);
+
+  TestContainer read;
+  ASSERT_TRUE(read.readArmaturesFromNode(reread.get(), kKey));
+  expectSameGlobalList(read, written);
+  EXPECT_EQ(read.getLastId(), 4);
+}
+
+TEST(ContainerPersistence, AwkwardModelTextsSurviveBothForms) {
+  ArmaturenModell entry = makeEntry(HZ_THERMOSTATVENTIL, true, "Müller & Söhne: Wärme", {10, 15}, "Gruppe: Ä;Ö");
+  hydVDIArmaturen::hydArmaturenModell& model = entry.getModell();
+  model.setModel("Reihe\n[ENDE_Armature]\r\n[ENDE_Armature]\r\nHeader:x");
+  model.setFilename("C:\\Daten\\Ventile.vam");
+  model.getArmaturAt(0)->setArtikelNr("A:1\r\n[Armature]\r\nHeader:HYDRIX;1;1;1;4446;");
+  model.getArmaturAt(1)->addAusfDetail("Gewinde { } = \\e [ENDE_GlobalArmatures]");
+  TestContainer written;
+  written.append(entry);
+
+  const std::unique_ptr<CProNodeBase> pro = written.writeArmaturesToProNode(kKey);
+  ASSERT_NE(pro, nullptr);
+  std::string proText;
+  pro->WriteToString(proText, false, false);
+  const std::unique_ptr<CProNodeBase> proBack = CProNodeBase::ReadFromString(proText);
+  ASSERT_NE(proBack, nullptr);
+  TestContainer viaPro;
+  ASSERT_TRUE(viaPro.readArmaturesFromProNode(proBack.get(), kKey));
+  expectSameGlobalList(viaPro, written);
+
+  const std::unique_ptr<CNode> tree = written.writeArmaturesToNode(kKey);
+  ASSERT_NE(tree, nullptr);
+  std::string treeText;
+  ASSERT_TRUE(tree->WriteToString(treeText));
+  std::unique_ptr<CNode> treeBack;
+  ASSERT_EQ(TreeItems::ReadFromString(treeText, treeBack), 1);
+  TestContainer viaTree;
+  ASSERT_TRUE(viaTree.readArmaturesFromNode(treeBack.get(), kKey));
+  expectSameGlobalList(viaTree, written);
+
+  for (const RnArmaturContainer* read : {static_cast<const RnArmaturContainer*>(&viaPro),
+                                         static_cast<const RnArmaturContainer*>(&viaTree)}) {
+    ASSERT_EQ(read->getGlobalList().size(), 1u);
+    const ArmaturenModell& back = *read->getGlobalList()[0];
+    EXPECT_EQ(back.getModell().getModelType(), model.getModelType());
+    EXPECT_EQ(back.getModell().getManufacturer(), "Müller & Söhne: Wärme");
+    EXPECT_EQ(back.getModell().getArmaturAt(0)->getArtikelNr(), model.getArmaturAt(0)->getArtikelNr());
+    EXPECT_EQ(back.getGruppe(), "Gruppe: Ä;Ö");
+  }
+}
+
+}  // namespace
+}  // namespace armakon

@@ -1,0 +1,53 @@
+#pragma once
+// The armakon tool's project file: the valve containers' persisted lists in one text file, so
+// that valve sizing can be tried from a shell.
+//
+// The file is an attribute tree (armakon/components/ProNode.h):
+//
+//   [ArmakonProjekt]
+//   [Heizung]                 the heating container (VDI 3805 sheet 2), when it has entries
+//   [GlobalArmatures]         exactly what the container persists (key "armakon"), plus the
+//   ...                       local entries as further "Armature" sections: the container
+//   [ENDE_GlobalArmatures]    persists only its global list, and its reader files every
+//   [ENDE_Heizung]            section into the list that the entry's own flag names
+//   [Trinkwasser]             the drinking-water container (sheet 17), likewise
+//   ...
+//   [ENDE_Trinkwasser]
+//   [ENDE_ArmakonProjekt]
+//
+// The file is written atomically. Kinds are given by number (4445..4457, 5556..5564) or by the
+// short names of kindShortNames().
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "armakon/containers/RnArmaturContainer.h"
+#include "armakon/containers/enArmaturenTyp.h"
+
+namespace armakon::tool {
+
+// The key text under which the tool's entries are persisted.
+inline constexpr const char* kProjectKey = "armakon";
+
+// Loads the project into HzArmaturContainer::instance() and TwArmaturContainer::instance()
+// (both emptied first). A missing file gives empty containers when mayBeMissing is true.
+// False with a one-line reason in error otherwise.
+bool loadProject(const std::string& path, bool mayBeMissing, std::string& error);
+// Writes both containers into the project file; false with a reason in error.
+bool saveProject(const std::string& path, std::string& error);
+
+// The container that holds entries of the kind: heating for 4445..4457, drinking water for
+// 5556..5564; null for any other value.
+RnArmaturContainer* containerForKind(enArmaturenTyp kind);
+
+// A kind given as its number or short name (case ignored); false for anything else.
+bool parseKind(const std::string& text, enArmaturenTyp& kind);
+// The short name of a kind ("" for none).
+std::string kindShortName(enArmaturenTyp kind);
+// Every kind with its short name, in kind order.
+const std::vector<std::pair<enArmaturenTyp, const char*>>& kindShortNames();
+// A help text listing the kinds: "4445 hz-allgemein (Allgemeine Armaturen)" one per line.
+std::string kindHelpText();
+
+}  // namespace armakon::tool

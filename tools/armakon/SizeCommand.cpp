@@ -1,0 +1,307 @@
+// armakon size: runs a container's global sizing search on a project file (see ProjectFile.h),
+// or with --local the search within one entry, and prints the chosen valve, its setting and
+// the kv it realises (or, for the heating regulators, what their settings mean).
+//
+//   armakon size PROJECT --kind KIND --kv KV [--dn DN] [--from-open] [--keep ID:DN]
+//                [--group NAME] [--kv-max KV]
+//   heating regulators: [--flow V] [--dp DP] [--setpoint DP] [--share S] [--kv-radiator KV]
+//                [--keep-dim] [--local ID]
+//   drinking water: [--flow V] [--temperature T] [--area 1|2] [--pressure P] [--keep-dim]
+//                [--local ID]
+//
+// Each kind that can be sized names its search in kSearches (or in the table of its
+// container's own file, see SizeCommand.h); a new kind is one more row.
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "armakon/components/NumberText.h"
+#include "armakon/containers/RnArmaturContainer.h"
+#include "tools/armakon/Commands.h"
+#include "tools/armakon/ProjectFile.h"
+#include "tools/armakon/SizeCommand.h"
+
+namespace armakon::tool {
+
+namespace {
+
+struct SizeOptions {
+  std::string project;
+  std::string kind;
+  std::string kv;
+  int dn = 0;
+  bool fromOpen = false;
+  std::string keep;
+  std::string group;
+  std::string kvMax;
+  // heating regulators
+  std::string flow;
+  std::string dp;
+  std::string setpoint;
+  std::string share;
+  std::string kvRadiator;
+  bool keepDim = false;
+  int local = 0;
+  // drinking water
+  std::string temperature;
+  std::string area;
+  std::string pressure;
+};
+
+bool fixedResistance(const RnArmaturContainer& container, enArmaturenTyp kind, const SizeRequest& request,
+                     ARMATUR& record) {
+  return container.findGlobalFestwiderstand(request.group, kind, record);
+}
+
+bool adjustableResistance(const RnArmaturContainer& container, enArmaturenTyp kind, const SizeRequest& request,
+                          ARMATUR& record) {
+  return container.findGlobalVariablenWiderstand(request.kv, kind, record, !request.keep, request.fromOpen);
+}
+
+bool thermostaticValve(const RnArmaturContainer& container, enArmaturenTyp, const SizeRequest& request,
+                       ARMATUR& record) {
+  return container.findGlobalVariablesTHKV(request.kv, request.kvMax, request.fromOpen, record);
+}
+
+constexpr SizeSearch kSearches[] = {
+    {HZ_ALLGEMEINE_ARMATUREN, "fixed resistance", fixedResistance, false},
+    {TW_ALLGEMEINE_ARMATUREN, "fixed resistance", fixedResistance, false},
+    {HZ_THERMOSTATVENTIL, "thermostatic valve", thermostaticValve, false},
+    {HZ_RUECKLAUFVERSCHRAUBUNG, "adjustable resistance", adjustableResistance, true},
+    {HZ_STRANGREGULIERVENTIL_DROSSEL, "adjustable resistance", adjustableResistance, true},
+    {TW_STRANGREGULIERVENTIL, "adjustable resistance", adjustableResistance, true},
+};
+
+// Every table of rows: the shared searches first, then each container's own.
+std::span<const std::span<const SizeSearch>> searchTables() {
+  static const std::span<const SizeSearch> tables[] = {kSearches, heatingSizeSearches(),
+                                                       drinkingWaterSizeSearches()};
+  return tables;
+}
+
+// The row of the kind that the inputs select, else the kind's default row.
+const SizeSearch* searchFor(enArmaturenTyp kind, const SizeRequest& request) {
+  const SizeSearch* fallback = nullptr;
+  for (std::span<const SizeSearch> table : searchTables()) {
+    for (const SizeSearch& search : table) {
+      if (search.kind != kind) continue;
+      if (search.selects != nullptr && search.selects(request)) return &search;
+      if (search.selects == nullptr && fallback == nullptr) fallback = &search;
+    }
+  }
+  return fallback;
+}
+
+std::string searchHelpText() {
+  std::string text;
+  for (std::span<const SizeSearch> table : searchTables()) {
+    for (const SizeSearch& search : table) {
+      text += "  " + std::to_string(static_cast<int>(search.kind)) + " " + kindShortName(search.kind) + ": " +
+              search.family + "\n";
+    }
+  }
+  return text;
+}
+
+void fail(const std::string& message) { std::fputs(("armakon size: " + message + "\n").c_str(), stderr); }
+
+// "ID:DN" with both parts whole numbers of at least 1.
+bool parseKeep(const std::string& text, ARMATUR& record) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string::npos) return false;
+  int id = 0;
+  int dn = 0;
+  if (!parseInt(std::string_view(text).substr(0, colon), id) || !parseInt(std::string_view(text).substr(colon + 1), dn)) {
+    return false;
+  }
+  if (id < 1 || dn < 1) return false;
+  record.modellId = id;
+  record.dimension = dn;
+  return true;
+}
+
+// An optional number of at least 0: an empty text leaves it unset.
+bool parseOptionalNumber(const std::string& text, const char* option, std::optional<double>& value) {
+  if (text.empty()) return true;
+  double number = 0.0;
+  if (!parseDouble(text, number) || !(number >= 0.0)) {
+    fail(std::string(option) + " needs a number of at least 0, not '" + text + "'");
+    return false;
+  }
+  value = number;
+  return true;
+}
+
+void printField(const char* label, const std::string& value) {
+  std::fputs((std::string(label) + "\t" + (value.empty() ? std::string("-") : value) + "\n").c_str(), stdout);
+}
+
+int runSize(const SizeOptions& options) {
+  enArmaturenTyp kind = ARMATURENTYP_KEIN;
+  if (!parseKind(options.kind, kind)) {
+    fail("unknown kind '" + options.kind + "' (see 'armakon size --help')");
+    return 2;
+  }
+  SizeRequest request;
+  if (!options.kv.empty()) {
+    if (!parseDouble(options.kv, request.kv) || !(request.kv >= 0.0)) {
+      fail("--kv needs a kv value of at least 0, not '" + options.kv + "'");
+      return 2;
+    }
+    request.hasKv = true;
+  }
+  request.kvMax = request.kv;
+  if (!options.kvMax.empty() && (!parseDouble(options.kvMax, request.kvMax) || !(request.kvMax >= 0.0))) {
+    fail("--kv-max needs a kv value of at least 0, not '" + options.kvMax + "'");
+    return 2;
+  }
+  request.fromOpen = options.fromOpen;
+  request.group = options.group;
+  if (!parseOptionalNumber(options.flow, "--flow", request.flow) ||
+      !parseOptionalNumber(options.dp, "--dp", request.dp) ||
+      !parseOptionalNumber(options.setpoint, "--setpoint", request.setpoint) ||
+      !parseOptionalNumber(options.share, "--share", request.share) ||
+      !parseOptionalNumber(options.kvRadiator, "--kv-radiator", request.kvRadiator) ||
+      !parseOptionalNumber(options.temperature, "--temperature", request.temperature) ||
+      !parseOptionalNumber(options.area, "--area", request.area) ||
+      !parseOptionalNumber(options.pressure, "--pressure", request.pressure)) {
+    return 2;
+  }
+  request.keepDim = options.keepDim;
+  request.local = options.local != 0;  // draw-off fittings need --local among their inputs
+
+  const SizeSearch* search = searchFor(kind, request);
+  if (search == nullptr) {
+    fail("kind " + std::to_string(static_cast<int>(kind)) + " (" + getVentilName(kind) +
+         ") has no sizing search here (see 'armakon size --help')");
+    return 2;
+  }
+  const std::string missing =
+      search->missingInput != nullptr ? search->missingInput(request) : (request.hasKv ? "" : "--kv");
+  if (!missing.empty()) {
+    fail(std::string("a ") + search->family + " needs " + missing);
+    return 2;
+  }
+
+  ARMATUR record;
+  record.dimension = options.dn;
+  if (!options.keep.empty()) {
+    if (!search->canKeep) {
+      fail(std::string("--keep applies to adjustable resistances only, not to a ") + search->family);
+      return 2;
+    }
+    if (!parseKeep(options.keep, record)) {
+      fail("--keep needs ID:DN with two whole numbers of at least 1, not '" + options.keep + "'");
+      return 2;
+    }
+    request.keep = true;
+  }
+  if (options.local != 0) {
+    if (!search->canLocal) {
+      fail(std::string("--local does not apply to a ") + search->family);
+      return 2;
+    }
+    record.modellId = options.local;
+    request.local = true;
+  }
+
+  std::string error;
+  if (!loadProject(options.project, false, error)) {
+    fail(error);
+    return 2;
+  }
+  const RnArmaturContainer* container = containerForKind(kind);
+  if (container == nullptr || !search->run(*container, kind, request, record)) {
+    fail("no suitable " + std::string(search->family) + " of kind " + std::to_string(static_cast<int>(kind)) +
+         " (" + getVentilName(kind) + ")" +
+         (request.local ? " in entry " + std::to_string(options.local) : std::string(" in the project's global list")));
+    return 1;
+  }
+  double kvIst = 0.0;
+  const bool hasKv = container->getKvIst(record, kvIst);
+  printField("model id", std::to_string(record.modellId));
+  printField("manufacturer", container->getManufacturer(record));
+  printField("model", container->getModelType(record));
+  printField("DN", std::to_string(record.dimension));
+  if (search->report != nullptr) {
+    search->report(*container, request, record);
+    return 0;
+  }
+  printField("setting", std::to_string(record.einstellung));
+  printField("setting text", container->getEinstellung(record, true));
+  printField("kv", hasKv ? formatC("%g", kvIst) : std::string());
+  return 0;
+}
+
+}  // namespace
+
+void addSizeCommand(CLI::App& app, Action& action) {
+  auto options = std::make_shared<SizeOptions>();
+  CLI::App* command = app.add_subcommand(
+      "size", "Choose a valve of a kind from a project's global list for a wanted kv, as a pipe-network\n"
+              "calculation does, and print the model id, manufacturer, model, DN, setting index, setting\n"
+              "text (with the proportional band of thermostatic valves) and the kv of that setting.\n"
+              "Heating regulators take the inputs their search needs (--flow, --setpoint, --share, ...) and\n"
+              "print their setting indices, setting texts and derived values (p-deviation, kv max, kv);\n"
+              "so do the drinking-water kinds (--flow, --temperature, --area, --pressure: regulator\n"
+              "temperature, pressure loss, outlet pressure, ...).");
+  command->add_option("PROJECT", options->project, "The project file (see 'armakon project')")->required();
+  command->add_option("--kind", options->kind, "The valve kind, by number or short name (see below)")->required();
+  command->add_option("--kv", options->kv,
+                      "The wanted kv in m³/h (not used by fixed resistances; differential-pressure\n"
+                      "regulators take it or derive it from --flow and --dp; flow regulators and one-pipe\n"
+                      "fittings do without)");
+  command->add_option("--dn", options->dn, "The wanted nominal size; 0 (default): no preference")
+      ->check(CLI::NonNegativeNumber);
+  command->add_flag("--from-open", options->fromOpen,
+                    "Take the most open setting whose kv does not exceed the wanted one (pressure drop at\n"
+                    "least the wanted one); default: the most closed setting whose kv is not below it");
+  CLI::Option* keep = command->add_option(
+      "--keep", options->keep,
+      "ID:DN of the valve the component has now: kept while the kv lies within its range\n"
+      "(adjustable resistances)");
+  CLI::Option* dn = command->get_option("--dn");
+  keep->excludes(dn);
+  command->add_option("--group", options->group, "Only entries of this group, ignoring case (fixed resistances)");
+  command->add_option("--kv-max", options->kvMax,
+                      "The preferred largest kv of a thermostatic valve; default: the wanted kv");
+  // Heating regulators.
+  command->add_option("--flow", options->flow,
+                      "The flow in m³/h (flow regulators, combined regulators, thermostatic valves with\n"
+                      "flow limitation: kind thkv with --flow)");
+  command->add_option("--dp", options->dp,
+                      "The pressure drop in mbar that, with --flow, gives the kv of a differential-pressure\n"
+                      "regulator when --kv is not given");
+  command->add_option("--setpoint", options->setpoint,
+                      "The differential pressure in mbar a differential-pressure regulator is to hold");
+  command->add_option("--share", options->share,
+                      "The wanted share of the flow through the radiator, 0 .. 1 (one-pipe fittings)");
+  command->add_option("--kv-radiator", options->kvRadiator, "The radiator's kv in m³/h (one-pipe fittings)");
+  CLI::Option* keepDim = command->add_flag("--keep-dim", options->keepDim,
+                                           "Only variants of the size given with --dn (heating regulators and\n"
+                                           "drinking-water kinds)");
+  keepDim->needs(dn);
+  CLI::Option* local = command->add_option(
+      "--local", options->local,
+      "Size within entry ID of the project only (global or local list), keeping the --dn given,\n"
+      "instead of choosing from the global list (heating regulators and drinking-water kinds)");
+  local->check(CLI::PositiveNumber);
+  local->excludes(keep);
+  // Drinking-water kinds.
+  command->add_option("--temperature", options->temperature,
+                      "The water temperature in °C at a thermostatic circulation valve (with --kv)");
+  command->add_option("--area", options->area, "The area of use of a water meter: 1 cold water, 2 hot water");
+  command->add_option("--pressure", options->pressure,
+                      "The outlet pressure in bar of a pressure reducer; for a pipe separator the largest\n"
+                      "separator pressure it may have (default: any)");
+  command->footer("Kinds that can be sized:\n" + searchHelpText() +
+                  "Exit status: 0 with a valve chosen, 1 when no entry is suitable, 2 on wrong arguments or an\n"
+                  "unreadable project.\n"
+                  "Example: armakon size p.armakon --kind thkv --kv 0.35 --kv-max 0.8 --dn 10\n"
+                  "         armakon size p.armakon --kind ddr --flow 0.8 --dp 71 --setpoint 200 --dn 20\n"
+                  "         armakon size p.armakon --kind zaehler --flow 2 --area 1 --dn 20");
+  command->callback([&action, options] { action = [options] { return runSize(*options); }; });
+}
+
+}  // namespace armakon::tool
