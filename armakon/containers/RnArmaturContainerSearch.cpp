@@ -46,6 +46,20 @@ struct Candidates {
 // A variant with a stated kv range (both limits above zero).
 bool hasKvRange(const hydArmatur& variant) { return variant.getKvmin() > 0.0 && variant.getKvmax() > 0.0; }
 
+// From every global entry of the kind, the variant nearest to the wanted size, when it has a
+// kv range and passes the filter.
+template <class Filter>
+Candidates adjustableCandidates(const ArmaturenModellListe& global, enArmaturenTyp kind, int dimension,
+                                Filter accepts) {
+  Candidates candidates(global.size());
+  for (const auto& entry : global) {
+    if (entry->getTyp() != kind) continue;
+    const hydArmatur* variant = entry->findNearestArmatur(dimension);
+    if (variant != nullptr && accepts(*variant) && hasKvRange(*variant)) candidates.add(variant);
+  }
+  return candidates;
+}
+
 // The setting index for a variant chosen at the end of its range: the last node (fully
 // closed) or node 0 (fully open); -1 for a curve without nodes.
 int closedSetting(const hydArmatur& variant) { return variant.getKurve().getCount() - 1; }
@@ -104,12 +118,8 @@ bool RnArmaturContainer::findGlobalVariablenWiderstand_BestArm(double kv, enArma
   record.einstellung = -1;
   const ArmaturenModellListe& global = getGlobalList();
 
-  Candidates candidates(global.size());
-  for (const auto& entry : global) {
-    if (entry->getTyp() != kind) continue;
-    const hydArmatur* variant = entry->findNearestArmatur(record.dimension);
-    if (variant != nullptr && hasKvRange(*variant)) candidates.add(variant);
-  }
+  Candidates candidates =
+      adjustableCandidates(global, kind, record.dimension, [](const hydArmatur&) { return true; });
   if (candidates.empty()) return false;
   candidates.narrowTo(record.dimension);
   const ArmaturArray& remaining = candidates.variants;
@@ -171,14 +181,9 @@ bool RnArmaturContainer::findGlobalVariablesTHKV(double kv, double kvPreferredMa
   record.einstellung = -1;
   const ArmaturenModellListe& global = getGlobalList();
 
-  Candidates candidates(global.size());
-  for (const auto& entry : global) {
-    if (entry->getTyp() != HZ_THERMOSTATVENTIL) continue;
-    const hydArmatur* variant = entry->findNearestArmatur(record.dimension);
-    if (variant != nullptr && variant->IsKindOf(hydArmaturTHKV::GetThisClass()) && hasKvRange(*variant)) {
-      candidates.add(variant);
-    }
-  }
+  Candidates candidates = adjustableCandidates(global, HZ_THERMOSTATVENTIL, record.dimension, [](const hydArmatur& v) {
+    return v.IsKindOf(hydArmaturTHKV::GetThisClass());
+  });
   if (candidates.empty()) return false;
   candidates.narrowTo(record.dimension);
   const ArmaturArray& remaining = candidates.variants;

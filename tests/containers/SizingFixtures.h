@@ -37,7 +37,7 @@ inline CKurve kvCurve(const std::vector<float>& kvs, const std::string& unit = "
   return curve;
 }
 
-struct VariantSpec {
+struct VariantSizes {
   int dn;
   std::vector<float> kvs;  // empty: a variant without curve
 };
@@ -45,23 +45,23 @@ struct VariantSpec {
 // A global entry of the kind whose variants have the class of armType (202/204: balancing
 // valve, 201: thermostatic valve, 211: fixed resistance without curve).
 inline ArmaturenModell makeEntry(enArmaturenTyp kind, int armType, const std::string& name,
-                                 std::initializer_list<VariantSpec> variants, const std::string& group = "",
+                                 std::initializer_list<VariantSizes> variants, const std::string& group = "",
                                  double xp = 2.0) {
   ArmaturenModell entry;
   entry.setGlobal(1);
   entry.setTyp(kind);
   entry.setGruppe(group);
   entry.getModell().setManufacturerModel("Testwerk", name);
-  for (const VariantSpec& spec : variants) {
+  for (const VariantSizes& sizes : variants) {
     hydArmatur* variant = entry.getModell().Add(armType);
     variant->setArmType(armType);
-    variant->setDimension(spec.dn);
+    variant->setDimension(sizes.dn);
     if (variant->IsKindOf(hydArmaturTHKV::GetThisClass())) {
       auto* thkv = static_cast<hydArmaturTHKV*>(variant);
-      thkv->addKvKurve(kvCurve(spec.kvs, "Umdrehungen"));
+      thkv->addKvKurve(kvCurve(sizes.kvs, "Umdrehungen"));
       thkv->setXp(xp);
     } else if (variant->IsKindOf(hydArmaturDross::GetThisClass())) {
-      static_cast<hydArmaturDross*>(variant)->addKurve(kvCurve(spec.kvs, "Umdrehungen"));
+      static_cast<hydArmaturDross*>(variant)->addKurve(kvCurve(sizes.kvs, "Umdrehungen"));
     }
   }
   return entry;
