@@ -123,7 +123,7 @@ class ConversionContext {
 // ---- Checks shared by the converters --------------------------------------------------------
 
 // The presettable flag (700 field 13) against the number of 710.01 records: a valve declared
-// presettable with fewer than two settings, or declared not presettable with two or more,
+// presettable with fewer than two records, or declared not presettable with two or more,
 // gets a hint (code 45). Returns whether the valve is to be treated as adjustable (the data
 // win over the flag).
 bool CheckPresettable(ConversionContext& ctx, std::size_t settingRecords);

@@ -239,9 +239,9 @@ bool convertThermostatic(ConversionContext& ctx) {
     const double xp = *record.xp;
     range = range ? std::make_pair(std::min(range->first, xp), std::max(range->second, xp)) : std::make_pair(xp, xp);
   }
-  // With XP a setting is described by one record per XP: the settings, not the records, tell
-  // whether the valve is adjustable. Without, every record is a setting.
-  CheckPresettable(ctx, range ? groups.size() : records.size());
+  // The declaration is checked against the records, also where one setting spans several
+  // of them (one per XP).
+  CheckPresettable(ctx, records.size());
   if (records.empty()) {
     ReportNoSettingFound(ctx, true);
     return false;

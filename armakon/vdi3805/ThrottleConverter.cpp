@@ -190,8 +190,8 @@ bool convertThrottle(ConversionContext& ctx) {
   const std::vector<const CVDIBase*> records = ctx.typeRecords(71001);
   std::vector<Setting> settings;
   const bool numeric = readSettings(ctx, records, settings);
-  // The points of one setting are several records: the settings tell whether it is adjustable.
-  CheckPresettable(ctx, settings.size());
+  // The declaration is checked against the records, although one setting spans several.
+  CheckPresettable(ctx, records.size());
   if (records.empty()) {
     skipError(ctx,
               "Es konnten keine Einstellungs-Kurven ermittelt werden.\nFolge: Diese Armaturausführung wird "

@@ -150,7 +150,12 @@ TEST_F(ConversionTest, ThermostaticSettingsWithSingleDoubledOrFaultyXp) {
        true,
        {"1020 Es wurde kein XP-Wert in den Typspezifischen Daten mit der Satzart 710.01 gefunden."},
        {0.6f, 0.48f, 0.36f, 0.24f, 0.12f}},
-      {12, true, {"1045 In dieser Ausführung wurde keine Einstellung gefunden."}, {0.425f}},
+      {12,
+       true,
+       {"1045 Es ist mehr als ein Datensatz der Satzart 710.01 hinterlegt, obwohl diese Armatur als nicht "
+        "Voreinstellbar deklariert wurde. Diese wird in der weiteren Verwendung als einstellbar behandelt.",
+        "1045 In dieser Ausführung wurde keine Einstellung gefunden."},
+       {0.425f}},
       {13, false, {"10 Entgegen der Erwartung sind die kv-Werte nicht stetig absteigend."}, {}},
       {14, false, {"10 In dieser Ausführung wurde keine Einstellung gefunden."}, {}},
   };

@@ -88,7 +88,11 @@ TEST_F(ThrottleTest, FindingsAndTheirConsequences) {
       {5, -1, {"10 Abfolge der hinterlegten Einstellungen ist nicht stetig."}},
       {6, -1, {"10 Fehler in der Sortierung der VDI-Datensätze."}},
       {7, 4, {"1040 Die Soll-Temperatur der Einstellungen ist nicht ermittelbar."}},
-      {8, 1, {"1040 Die Soll-Temperatur ist nicht eindeutig."}},
+      {8,
+       1,
+       {"1045 Es ist mehr als ein Datensatz der Satzart 710.01 hinterlegt, obwohl diese Armatur als nicht "
+        "Voreinstellbar deklariert wurde. Diese wird in der weiteren Verwendung als einstellbar behandelt.",
+        "1040 Die Soll-Temperatur ist nicht eindeutig."}},
       {9, 4, {"1050 Fehlende VDI-Daten:"}},
       // The missing kv taken as 0 becomes kv(min), which the other curves do not reach.
       {10, -1, {missingKv, kvMin, kvMin, kvMin}},
