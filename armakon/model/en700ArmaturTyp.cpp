@@ -46,10 +46,9 @@ const char* typeName(long long type) {
 }  // namespace
 
 std::string getHydArmTypeStr(int type, int sheet) {
-  // 0 is "no type" and keeps its own name; 1..99 are bare type numbers of the sheet. The sum
-  // is formed wide so that no sheet number can overflow it.
-  long long code = type;
-  if (type > 0 && type < 100) code = 100LL * sheet + type;
+  // Every number below 100, 0 included, is a bare type number of the sheet. The sum is formed
+  // wide so that no sheet number can overflow it.
+  const long long code = type < 100 ? 100LL * sheet + type : type;
   return Translate(typeName(code));
 }
 

@@ -43,9 +43,9 @@ enum en700ArmaturTyp : int {
   ARMTYP_REGELARMATUR_TW = 1714,
 };
 
-// The German type name of a code, translated. A type from 1 to 99 is a bare type number of the
-// given sheet and is first turned into 100 x sheet + type; 0 keeps its name "Undefinierter
-// Armaturtyp". Codes without a name give "Nicht unterstützter Ventiltyp".
+// The German type name of a code, translated. A type below 100 is a bare type number of the
+// given sheet and is first turned into 100 x sheet + type, so 0 names "Undefinierter
+// Armaturtyp" only with sheet 0. Codes without a name give "Nicht unterstützter Ventiltyp".
 std::string getHydArmTypeStr(int type, int sheet);
 
 }  // namespace armakon::hydVDIArmaturen

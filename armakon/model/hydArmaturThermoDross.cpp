@@ -234,7 +234,7 @@ bool hydArmaturThermoDross::findEinstelltemperatur(double kv, double T, double& 
 
 bool hydArmaturThermoDross::write(CNode* node) const {
   if (node == nullptr) return false;
-  node->SetName("ThermoDross");
+  if (node->GetName().empty()) node->SetName("ThermoDross");
   if (!hydArmaturDross::write(node)) return false;
   for (const auto& curve : m_Kurven) curve->write(node, true, "TS_KVE_F", "TS_KVE_S", "TS_KVW", "TS_TSO", "XP");
   return true;

@@ -46,8 +46,8 @@ class CVDIDoc;
 inline constexpr std::string_view kCheckReportSeparator =
     "//////////////////////////////////////////////////////////////////////////";
 
-// The German name of a valve type code (translated). A code from 1 to 99 is a type number of
-// the sheet and is first turned into sheet x 100 + number. "Nicht unterstützter Ventiltyp"
+// The German name of a valve type code (translated). A code below 100 is a type number of the
+// sheet and is first turned into sheet x 100 + number. "Nicht unterstützter Ventiltyp"
 // for codes without a name.
 std::string TypeName(int code, int sheet);
 

@@ -331,7 +331,7 @@ TEST(ModelTree, TypeNames) {
     int sheet;
     const char* name;
   } cases[] = {
-      {0, 2, "Undefinierter Armaturtyp"},
+      {0, 0, "Undefinierter Armaturtyp"},
       {201, 17, "Ventilgehäuse für Thermostatventil/ Verteilergehäuse für Ventilgarnitur"},
       {5, 2, "Differenzdruckregler"},
       {5, 17, "Entnahmearmatur mit RFV"},

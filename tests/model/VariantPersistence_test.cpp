@@ -371,13 +371,10 @@ TEST(VariantPersistence, LayoutDetails) {
   EXPECT_NE(combined.FindChild("DDR"), nullptr);
   EXPECT_NE(combined.FindChild("DFR"), nullptr);
 
-  // A throttle keeps a name given before; an automatic throttle names its node itself.
+  // A throttle keeps a name given before.
   CNode named("Vorgabe");
   hydArmaturDross().write(&named);
   EXPECT_EQ(named.GetName(), "Vorgabe");
-  CNode automatic("Vorgabe");
-  hydArmaturThermoDross().write(&automatic);
-  EXPECT_EQ(automatic.GetName(), "ThermoDross");
 
   // A thermostatic valve with no Xp stored writes no setting leaf.
   hydArmaturTHKV thkv;
