@@ -29,7 +29,8 @@
 // Every other line (an empty one, "- see above", "[a[b]", "a\nb:c" with a bare LF) continues
 // the value. Hence a section built by hand as "[Armature]\r\nHeader:" + text +
 // "\r\n[ENDE_Armature]" reads with text unchanged whenever none of its CR LF separated lines
-// after the first is an item line; an entry text has no CR LF at all.
+// after the first is an item line; an entry text holds CR LF only where its key or group
+// name does.
 //
 // A value with such a line (say "a\r\n[X]\r\nb") cannot stay verbatim; it is written on one
 // line as "Attr=encoded", where \ is written as \\, CR as \r and LF as \n. An encoded value

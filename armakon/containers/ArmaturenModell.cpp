@@ -16,20 +16,6 @@ namespace {
 
 constexpr char kHeaderSeparator = ';';
 
-// A text may serve as the key when it keeps the header line one line and its first field.
-bool isUsableKey(std::string_view key) {
-  return key.find_first_of(";\r\n") == std::string_view::npos;
-}
-
-// The group name is the header line's last field; a line break in it would end the header
-// early, so it is written as a blank (a group name is a one-line label).
-std::string headerSafeGroup(std::string group) {
-  for (char& c : group) {
-    if (c == '\r' || c == '\n') c = ' ';
-  }
-  return group;
-}
-
 template <class Variants, class Access>
 const hydArmatur* nearestIn(const Variants& variants, int dimension, Access access) {
   if (variants.empty()) return nullptr;
@@ -44,33 +30,9 @@ const hydArmatur* nearestIn(const Variants& variants, int dimension, Access acce
 
 ArmaturenModell::ArmaturenModell() = default;
 
-ArmaturenModell::ArmaturenModell(const ArmaturenModell& other)
-    : m_Id(other.m_Id),
-      m_Reserved(other.m_Reserved),
-      m_Global(other.m_Global),
-      m_Typ(other.m_Typ),
-      m_Gruppe(other.m_Gruppe) {
-  assignModell(other.m_Modell);
-}
-
-ArmaturenModell& ArmaturenModell::operator=(const ArmaturenModell& other) {
-  if (this == &other) return *this;
-  m_Id = other.m_Id;
-  m_Reserved = other.m_Reserved;
-  m_Global = other.m_Global;
-  m_Typ = other.m_Typ;
-  m_Gruppe = other.m_Gruppe;
-  assignModell(other.m_Modell);
-  return *this;
-}
-
-void ArmaturenModell::assignModell(const hydVDIArmaturen::hydArmaturenModell& source) {
-  m_Modell = source;
-  // The model's own assignment leaves the version out. An entry copy is meant to be the same
-  // entry (the container keeps copies and compares them by their full text form), so the
-  // version travels with it.
-  m_Modell.setVersion(source.getVersion());
-}
+// The valve model is assigned with its own assignment, which leaves its version out.
+ArmaturenModell::ArmaturenModell(const ArmaturenModell&) = default;
+ArmaturenModell& ArmaturenModell::operator=(const ArmaturenModell&) = default;
 
 ArmaturenModell::~ArmaturenModell() = default;
 
@@ -108,15 +70,15 @@ bool ArmaturenModell::isEqualTo(const ArmaturenModell& other, bool shallow) cons
 }
 
 bool ArmaturenModell::writeToString(std::string& out, const std::string& key) const {
-  // A key that holds the field separator or a line break could never be recognised again.
-  if (!isUsableKey(key)) return false;
+  // Key and group are written as they are: whether a text reads back (a key holding the
+  // separator, a group holding a line break) is for the reader to decide.
   out = key;
   for (int value : {m_Reserved, m_Global, m_Id, static_cast<int>(m_Typ)}) {
     out += kHeaderSeparator;
     out += std::to_string(value);
   }
   out += kHeaderSeparator;
-  out += headerSafeGroup(m_Gruppe);
+  out += m_Gruppe;
   out += '\n';
   return writeToStringEx(out);
 }

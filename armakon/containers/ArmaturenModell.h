@@ -29,7 +29,8 @@ class ArmaturenModell {
  public:
   ArmaturenModell();
   // Copies id, reserved value, global flag, kind and group name, and assigns the valve model
-  // with the model's own assignment (typed copies of the variants), its version included.
+  // with the model's own assignment (typed copies of the variants, without the version: a
+  // copy's model has version 0, an assigned one keeps the version it had).
   ArmaturenModell(const ArmaturenModell& other);
   ArmaturenModell& operator=(const ArmaturenModell& other);
   ~ArmaturenModell();
@@ -79,8 +80,6 @@ class ArmaturenModell {
   hydVDIArmaturen::hydArmaturenModell& getModell() { return m_Modell; }
 
  private:
-  void assignModell(const hydVDIArmaturen::hydArmaturenModell& source);
-
   int m_Id = 0;
   int m_Reserved = 1;
   int m_Global = 0;

@@ -125,8 +125,9 @@ class RnArmaturContainer {
   std::unique_ptr<CProNodeBase> writeArmaturesToProNode(const std::string& key) const;
   // Empties both lists and resets the counter, then appends every entry written with key
   // (sections of other hosts are skipped; older section names HzTHKV, HzRLV are accepted).
-  // The counter becomes the persisted "LastArmaturesId", raised to the largest id read.
-  // False only for a null node.
+  // An entry stored without an id gets the next one when it is met. The counter then becomes
+  // the persisted "LastArmaturesId" as it stands; a list without it (or with one that is no
+  // number) takes the largest id read. False only for a null node.
   bool readArmaturesFromProNode(const CProNodeBase* node, const std::string& key);
   // The same content as a tree-file node: child nodes stand for child nodes and leaves for
   // attributes (a leaf's values joined by ':' give the attribute value). Null for an empty

@@ -6,12 +6,11 @@
 //   [Armature]
 //   Header:<header line><LF><tree text of the valve model>
 //   [ENDE_Armature]
-// An entry text never holds the pair CR LF, so it always stays verbatim on its "Header:" line.
+// The attribute tree keeps an entry text whole, whatever its key or group name holds.
 // Older projects named the sections "HzTHKV" or "HzRLV"; they are read alike.
 
 #include <algorithm>
 #include <string_view>
-#include <vector>
 
 #include "armakon/components/ProNode.h"
 #include "armakon/components/TreeNode.h"
@@ -28,6 +27,8 @@ constexpr std::string_view kOldSectionNames[] = {"HzTHKV", "HzRLV"};
 constexpr std::string_view kHeaderAttr = "Header";
 constexpr std::string_view kLastIdAttr = "LastArmaturesId";
 
+// Reading takes the sections of all three names, not only the "Armature" ones it writes: a
+// project saved under one of the older names keeps its preselection.
 bool isSectionName(std::string_view name) {
   return name == kSectionName || std::find(std::begin(kOldSectionNames), std::end(kOldSectionNames), name) !=
                                      std::end(kOldSectionNames);
@@ -41,8 +42,8 @@ std::unique_ptr<CProNodeBase> RnArmaturContainer::writeArmaturesToProNode(const 
   std::string text;
   for (const std::unique_ptr<ArmaturenModell>& entry : m_Global) {
     // The section is built as a node directly; its text form is the one described above.
-    // An entry that cannot be written (a key unusable as a header field) is left out, as it
-    // could never be read back.
+    // Whether its key reads back is the reader's affair; only a model that cannot be rendered
+    // at all leaves its entry out.
     if (!entry->writeToString(text, key)) continue;
     root->AddChild(std::string(kSectionName))->AddAttr(std::string(kHeaderAttr), text);
   }
@@ -58,9 +59,7 @@ bool RnArmaturContainer::readArmaturesFromProNode(const CProNodeBase* node, cons
   m_LastId = 0;
   if (node == nullptr) return false;
 
-  // All sections are read before any is stored, so that entries persisted without an id get
-  // theirs only once the counter stands above every id read.
-  std::vector<ArmaturenModell> entries;
+  // Each entry is stored as it is met: one persisted without an id gets the next one.
   int largestId = 0;
   for (std::size_t i = 0; i < node->getChildCount(); ++i) {
     const CProNodeBase* section = node->getChild(i);
@@ -70,21 +69,19 @@ bool RnArmaturContainer::readArmaturesFromProNode(const CProNodeBase* node, cons
     ArmaturenModell entry;
     // Sections of other hosts (another key) and unreadable ones are skipped silently.
     if (!entry.readFromString(header->getValue(), key)) continue;
+    append(entry);
     largestId = std::max(largestId, entry.getId());
-    entries.push_back(std::move(entry));
   }
 
-  // The persisted counter, raised to the largest id read: a project saved without the
-  // counter (or with one that fell behind) must not lead to ids being handed out twice.
+  // The stored counter holds as it is, even behind the ids read; only a list stored without
+  // one (or with one that is no number) continues behind the largest id it holds.
   int counter = 0;
+  bool stored = false;
   if (const CProAttBase* lastId = node->findAttr(kLastIdAttr)) {
     CProAttBase::getSubStringReset(lastId->getValue());
-    int value = 0;
-    if (CProAttBase::getSubString(value, true)) counter = value;
+    stored = CProAttBase::getSubString(counter, true);
   }
-  m_LastId = std::max(counter, largestId);
-
-  for (ArmaturenModell& entry : entries) append(entry);
+  m_LastId = stored ? counter : std::max(m_LastId, largestId);
   return true;
 }
 

@@ -141,9 +141,9 @@ TEST(ContainerPersistence, IdCounterAfterReading) {
   } cases[] = {
       {"persisted counter", withIds, "LastArmaturesId:20\r\n", 20, 0},
       {"no counter: largest id read", withIds, "", 11, 0},
-      {"counter behind the ids", withIds, "LastArmaturesId:7\r\n", 11, 0},
+      {"counter behind the ids", withIds, "LastArmaturesId:7\r\n", 7, 0},
       {"counter not a number", withIds, "LastArmaturesId:x\r\n", 11, 0},
-      {"entry without id", section("Armature", unnumbered, kKey) + withIds, "", 12, 12},
+      {"entry without id", section("Armature", unnumbered, kKey) + withIds, "", 11, 1},
       {"no entries", "", "LastArmaturesId:5\r\n", 5, 0},
   };
   for (const auto& c : cases) {
