@@ -98,7 +98,10 @@ void CVDIDoc::begin(const std::string& path) {
 bool CVDIDoc::build(StringList& lines, bool skipDetail, int expectedSheet) {
   if (lines.empty()) return finish(false, false);
 
-  const std::string_view first = hydStrUtil::TrimView(lines.front());
+  // The lines are kept before the file is checked, so a document of another sheet or with an
+  // unsupported guideline date still holds them.
+  m_lines = std::move(lines);
+  const std::string_view first = hydStrUtil::TrimView(m_lines.front());
   const std::string_view type = headerField(first, 1);
   const std::string_view field2 = headerField(first, 2);
   const std::string_view field3 = headerField(first, 3);
@@ -118,7 +121,6 @@ bool CVDIDoc::build(StringList& lines, bool skipDetail, int expectedSheet) {
   }
 
   loadDescriptions();
-  m_lines = std::move(lines);
   const bool parsed = ParseLines(m_lines, skipDetail, m_oldFormat);
   return finish(parsed, parsed);
 }

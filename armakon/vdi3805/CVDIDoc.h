@@ -79,7 +79,9 @@ class CVDIDoc : public CVDIBase {
   // The record tree was built.
   bool IsParsed() const noexcept { return m_parsed.load(std::memory_order_acquire); }
 
-  // Lines left over by a parse that stopped early (normally none: parsing consumes them).
+  // The file's lines as read. Parsing consumes them (lines are left only where a parse stopped
+  // early); a document refused by its first line or left unparsed for another sheet keeps
+  // them all.
   const StringList& GetRawLines() const noexcept { return m_lines; }
 
  private:

@@ -78,6 +78,8 @@ bool ConvertFlowRegulatorPart(ConversionContext& ctx, hydArmaturDFR& target) {
   if (!CheckDuplicateSettings(ctx, nodes, FindingKind::Error, "710.04")) return false;
   CheckDuplicateValues(ctx, nodes, FindingKind::Hint, "Volumenstrom", " m³/h", "710.04");
   InsertIntermediateSettings(ctx, nodes, InterpolationMode::StepWidth);
+  // Largest set flow first, not ascending: the regulator reads its maximum flow from the
+  // first node (getFlowRateMax) and its sizing walks the curve in that order.
   SortLargestValueFirst(nodes);
   const std::string unit(ctx.field(ctx.technicalData, vdifield::r700::kFlowSettingUnitSheet2));
   hydVDIArmaturen::CKurve curve = MakeControllerCurve(nodes, unit, "m³/h");
