@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <clocale>
+#include <cstdlib>
 #include <limits>
 #include <locale.h>
 
@@ -66,6 +67,12 @@ bool parseInt(std::string_view text, int& value) { return parseWhole(text, value
 bool parseInt64(std::string_view text, long long& value) { return parseWhole(text, value); }
 
 double toDouble(std::string_view text, double fallback) { return parsePrefix(text, fallback); }
+
+double strtodC(std::string_view text) {
+  const std::string terminated(text);
+  const detail::CLocaleScope scope;
+  return std::strtod(terminated.c_str(), nullptr);
+}
 int toInt(std::string_view text, int fallback) { return parsePrefix(text, fallback); }
 
 }  // namespace armakon

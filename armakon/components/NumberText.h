@@ -54,4 +54,9 @@ bool parseInt64(std::string_view text, long long& value);
 double toDouble(std::string_view text, double fallback = 0.0);
 int toInt(std::string_view text, int fallback = 0);
 
+// The leading number of the text as the C library's strtod reads it in the "C" locale: any
+// leading white space (form feed and vertical tab too), hexadecimal numbers, "inf" and "nan",
+// overflow to infinity; 0 when the text starts with no number.
+double strtodC(std::string_view text);
+
 }  // namespace armakon

@@ -14,9 +14,9 @@ namespace armakon {
 
 namespace {
 
-// A field read the way the files have always been read: the leading number counts, a
-// missing or empty field is 0.
-double fieldValue(std::string_view field) { return toDouble(field, 0.0); }
+// A field read the way the files have always been read, by the C library's conversion: the
+// leading number counts (hexadecimal and infinity included), a missing or empty field is 0.
+double fieldValue(std::string_view field) { return strtodC(field); }
 
 // The end of the pairs: a pair whose flow and head are both not above 0 (the (0, 0) pair an
 // editor appends as an empty row, or the empty fields past the end of the texts).
