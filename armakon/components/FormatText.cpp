@@ -218,8 +218,10 @@ long long FormatArg::asSigned() const {
 }
 
 unsigned long long FormatArg::asUnsigned() const {
-  // Negative values read as their 64-bit two's complement, as printf's %llx would show them.
+  // Negative values read as their two's complement: 32 bits for an int, as printf's %x shows
+  // it, 64 bits for anything wider, as %llx would.
   if (kind_ == Kind::Unsigned) return unsigned_;
+  if (intSized_) return static_cast<unsigned int>(signed_);
   return static_cast<unsigned long long>(asSigned());
 }
 

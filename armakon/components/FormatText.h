@@ -13,7 +13,8 @@
 // plain conversions (numbered placeholders do not move that count).
 //
 // Conversions: flags "-+ 0#", a width, a precision ("." alone means 0), length modifiers
-// (h hh l ll L q j z t w, accepted and ignored: integers are printed with their full value),
+// (h hh l ll L q j z t w, accepted and ignored: integers are printed with their full value;
+// %u %o %x %X show a negative int argument as printf does, as the unsigned int of its bits),
 // and d i u o x X f F e E g G a A c s S (%ls and %S are %s: texts are UTF-8 throughout), "%%".
 // "*" widths, %n, %p and widths or precisions above kMaxFieldWidth are malformed. A malformed
 // conversion is copied to the output literally. An argument that is missing (number 0 or past
@@ -44,14 +45,14 @@ class FormatArg {
  public:
   enum class Kind { Signed, Unsigned, Real, Text, Character };
 
-  FormatArg(int v) : kind_(Kind::Signed), signed_(v) {}
+  FormatArg(int v) : kind_(Kind::Signed), signed_(v), intSized_(true) {}
   FormatArg(long v) : kind_(Kind::Signed), signed_(v) {}
   FormatArg(long long v) : kind_(Kind::Signed), signed_(v) {}
-  FormatArg(short v) : kind_(Kind::Signed), signed_(v) {}
+  FormatArg(short v) : kind_(Kind::Signed), signed_(v), intSized_(true) {}
   FormatArg(unsigned v) : kind_(Kind::Unsigned), unsigned_(v) {}
   FormatArg(unsigned long v) : kind_(Kind::Unsigned), unsigned_(v) {}
   FormatArg(unsigned long long v) : kind_(Kind::Unsigned), unsigned_(v) {}
-  FormatArg(bool v) : kind_(Kind::Signed), signed_(v ? 1 : 0) {}
+  FormatArg(bool v) : kind_(Kind::Signed), signed_(v ? 1 : 0), intSized_(true) {}
   FormatArg(double v) : kind_(Kind::Real), real_(v) {}
   FormatArg(float v) : kind_(Kind::Real), real_(v) {}
   FormatArg(char v) : kind_(Kind::Character), signed_(static_cast<unsigned char>(v)) {}
@@ -74,6 +75,8 @@ class FormatArg {
   unsigned long long unsigned_ = 0;
   double real_ = 0.0;
   std::string_view text_;
+  // An int (or a narrower type printf promotes to int): %u %o %x %X show it as unsigned int.
+  bool intSized_ = false;
 };
 
 std::string FormatText(std::string_view format, std::span<const FormatArg> args);
