@@ -46,6 +46,12 @@ std::vector<std::string> CPumpenDlg::texts(const std::vector<Eintrag<T>>& liste)
   return out;
 }
 
+std::vector<std::string> CPumpenDlg::getHerstellerListe() const { return texts(hersteller_); }
+
+std::vector<std::string> CPumpenDlg::getSerienListe() const { return texts(serien_); }
+
+std::vector<std::string> CPumpenDlg::getPumpenListe() const { return texts(pumpen_); }
+
 CPumpenDlg::CPumpenDlg(hydPumpenManager& katalog, Optionen optionen, const PumpMediaResolver& resolver)
     : katalog_(katalog), optionen_(std::move(optionen)), resolver_(resolver) {
   for (const auto& hersteller : katalog_.getHersteller()) hersteller_.push_back({hersteller->getName(), hersteller.get()});

@@ -49,8 +49,8 @@ class CPumpenDlg {
     bool debug = false;          // show "DEBUG: Edit" and "DEBUG: Test"
     int einsatzFilter = 0;       // series filter, 0 lists every series
     hydPumpe* startPumpe = nullptr;
-    Netzpunkt netzpunkt1;
-    Netzpunkt netzpunkt2;
+    Netzpunkt netzpunkt1{};
+    Netzpunkt netzpunkt2{};
   };
 
   // Opens on the catalog: lists filled, the start pump (or the first pump) selected.
@@ -59,9 +59,9 @@ class CPumpenDlg {
   const Optionen& getOptionen() const { return optionen_; }
 
   // --- the three lists: entry texts and the selected entry (-1: none) ---
-  std::vector<std::string> getHerstellerListe() const { return texts(hersteller_); }
-  std::vector<std::string> getSerienListe() const { return texts(serien_); }
-  std::vector<std::string> getPumpenListe() const { return texts(pumpen_); }
+  std::vector<std::string> getHerstellerListe() const;
+  std::vector<std::string> getSerienListe() const;
+  std::vector<std::string> getPumpenListe() const;
   int getHerstellerAuswahl() const { return herstellerAuswahl_; }
   int getSerienAuswahl() const { return serienAuswahl_; }
   int getPumpenAuswahl() const { return pumpenAuswahl_; }

@@ -10,7 +10,7 @@
 namespace armakon {
 
 struct Netzpunkt {
-  std::string name;         // names the system curve in the chart
+  std::string name{};       // names the system curve in the chart
   double staticHead = 0.0;  // static head of the system curve at zero flow, Pa
   double flow = 0.0;        // operating flow, m³/s
   double head = 0.0;        // operating head, Pa

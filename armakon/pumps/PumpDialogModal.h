@@ -15,8 +15,8 @@ class CPumpenDlg;
 class CPumpEditDlg;
 
 struct PumpDialogDriver {
-  std::function<void(CPumpenDlg&)> auswahl;  // the pump choice
-  std::function<void(CPumpEditDlg&)> editor;  // the pump editor
+  std::function<void(CPumpenDlg&)> auswahl{};  // the pump choice
+  std::function<void(CPumpEditDlg&)> editor{};  // the pump editor
 };
 
 // Shows the dialog modally and returns its result code.
