@@ -129,7 +129,7 @@ std::vector<std::string> CPumpEditDlg::getRegelungTypListe() {
 }
 
 CPumpEditDlg::CPumpEditDlg(hydPumpe& pumpe) : pumpe_(pumpe) {
-  selectKennlinie(nullptr);
+  setAktKennlinie(nullptr);
   showFields();
 }
 
@@ -178,11 +178,11 @@ void CPumpEditDlg::selectKennlinie(int index) {
   hydPumpenKennlinie* kennlinie = pumpe_.getStatischeKennlinie(index);
   if (kennlinie == nullptr) throw std::invalid_argument("CPumpEditDlg: curve index out of range");
   takeOverFields();
-  selectKennlinie(kennlinie);
+  setAktKennlinie(kennlinie);
   showFields();
 }
 
-void CPumpEditDlg::selectKennlinie(hydPumpenKennlinie* kennlinie) {
+void CPumpEditDlg::setAktKennlinie(hydPumpenKennlinie* kennlinie) {
   aktKennlinie_ = kennlinie != nullptr ? kennlinie : pumpe_.getStatischeKennlinie(0);
   grid_.setKennlinie(aktKennlinie_);
 }
@@ -194,7 +194,7 @@ void CPumpEditDlg::onSpeichern() {
     if (!kennlinie->bIsKennlinieOk()) {
       platform().showWarning(
           "Bitte Kennlinie dieser Pumpe überprüfen.\nVolumenströme müssen z.B. aufsteigend angeordnet werden.");
-      selectKennlinie(kennlinie.get());
+      setAktKennlinie(kennlinie.get());
       showFields();
       return;
     }
@@ -203,7 +203,7 @@ void CPumpEditDlg::onSpeichern() {
   if (leer != nullptr &&
       platform().askYesNo("Ein oder mehrere Kennlinie dieser Pumpe sind noch leer.\nWollen Sie die Kennlinien überprüfen?",
                           std::string()) == Answer::Yes) {
-    selectKennlinie(leer);
+    setAktKennlinie(leer);
     showFields();
     return;
   }

@@ -97,7 +97,8 @@ class CPumpEditDlg {
  private:
   void takeOverFields();
   void showFields();
-  void selectKennlinie(hydPumpenKennlinie* kennlinie);
+  // Shows that curve in the grid; null shows the first curve (none without curves).
+  void setAktKennlinie(hydPumpenKennlinie* kennlinie);
 
   hydPumpe& pumpe_;
   hydPumpenKennlinie* aktKennlinie_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <utility>
 
 #include "armakon/components/Translation.h"
 #include "armakon/components/hydStrUtil.h"

@@ -71,7 +71,7 @@ class hydPumpenManager {
   // file written atomically to the chosen path; returns "" then.
   std::string writeToFile(hydPumpenHersteller* hersteller, bool toString) const;
 
-  // --- pump choice (defined with the pump choice, CPumpenDlg) ---
+  // --- pump choice (the dialog is CPumpenDlg) ---
   // Both forms show the program-wide catalog, whichever catalog they are called on, in the
   // choice dialog, modally over parentWindow (null: the application's main window).
   // auswahl: the host wants a pump back; zuruecksetzen: offer "Zurücksetzen"; startPumpe

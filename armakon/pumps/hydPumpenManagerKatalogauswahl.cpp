@@ -1,5 +1,7 @@
 // hydPumpenManager::katalogauswahl: the pump choice as the host opens it.
 
+#include <utility>
+
 #include "armakon/pumps/CPumpenDlg.h"
 #include "armakon/pumps/PumpDialogModal.h"
 #include "armakon/pumps/hydPumpenManager.h"
