@@ -200,9 +200,9 @@ void CPumpEditDlg::onSpeichern() {
     }
     if (kennlinie->getAnzWertePaare() == 0) leer = kennlinie.get();
   }
-  if (leer != nullptr &&
-      platform().askYesNo("Ein oder mehrere Kennlinie dieser Pumpe sind noch leer.\nWollen Sie die Kennlinien überprüfen?",
-                          std::string()) == Answer::Yes) {
+  const char* const frage =
+      "Ein oder mehrere Kennlinie dieser Pumpe sind noch leer.\nWollen Sie die Kennlinien überprüfen?";
+  if (leer != nullptr && platform().askYesNo(frage, std::string()) == Answer::Yes) {
     setAktKennlinie(leer);
     showFields();
     return;

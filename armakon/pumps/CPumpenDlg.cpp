@@ -55,7 +55,9 @@ std::vector<std::string> CPumpenDlg::getPumpenListe() const { return texts(pumpe
 
 CPumpenDlg::CPumpenDlg(hydPumpenManager& katalog, Optionen optionen, const PumpMediaResolver& resolver)
     : katalog_(katalog), optionen_(std::move(optionen)), resolver_(resolver) {
-  for (const auto& hersteller : katalog_.getHersteller()) hersteller_.push_back({hersteller->getName(), hersteller.get()});
+  for (const auto& hersteller : katalog_.getHersteller()) {
+    hersteller_.push_back({hersteller->getName(), hersteller.get()});
+  }
   if (!hersteller_.empty()) chooseHersteller(0);
   if (optionen_.startPumpe != nullptr) openAt(*optionen_.startPumpe);
   refresh();
@@ -155,7 +157,8 @@ void CPumpenDlg::openAt(hydPumpe& startPumpe) {
 void CPumpenDlg::refresh() {
   produktbild_ = findProduktbild();
   technischeDaten_ = aktPumpe_ != nullptr ? buildTechnischeDaten(*aktPumpe_) : std::string();
-  chart_ = aktPumpe_ != nullptr ? buildPumpChart(*aktPumpe_, {optionen_.netzpunkt1, optionen_.netzpunkt2}) : PumpChart();
+  chart_ = aktPumpe_ != nullptr ? buildPumpChart(*aktPumpe_, {optionen_.netzpunkt1, optionen_.netzpunkt2})
+                                 : PumpChart();
 }
 
 std::string CPumpenDlg::findProduktbild() const {
@@ -163,7 +166,9 @@ std::string CPumpenDlg::findProduktbild() const {
   const std::string& id = aktHersteller_->getID();
   const std::string& image = aktPumpe_->getBmpFile();
   std::string path = resolver_.imagePath(id, image, 0);
-  if (!fileExists(path)) path = resolver_.imagePath(id, image, resolver_.articleImageNumber(aktPumpe_->getArticleNumber()));
+  if (!fileExists(path)) {
+    path = resolver_.imagePath(id, image, resolver_.articleImageNumber(aktPumpe_->getArticleNumber()));
+  }
   return fileExists(path) ? path : std::string();
 }
 
