@@ -7,7 +7,6 @@
 #include "armakon/components/CodePageUtf8.h"
 #include "armakon/components/FormatText.h"
 #include "armakon/components/NumberText.h"
-#include "armakon/components/Translation.h"
 #include "armakon/pumps/PumpChartSvg.h"
 
 namespace armakon {
@@ -61,7 +60,7 @@ Axis niceAxis(double dataLo, double dataHi) {
   return axis;
 }
 
-bool finitePoint(const std::pair<double, double>& p) { return std::isfinite(p.first) && std::isfinite(p.second); }
+bool finitePoint(const PumpChartValue& p) { return std::isfinite(p.flow) && std::isfinite(p.head); }
 
 std::string cutForLegend(const std::string& name) {
   std::size_t chars = 0;
@@ -84,17 +83,14 @@ class SvgWriter {
     for (const PumpChartSeries& series : chart.series) {
       for (const auto& p : series.points) {
         if (!finitePoint(p)) continue;
-        xLo = std::min(xLo, p.first);
-        xHi = std::max(xHi, p.first);
-        yLo = std::min(yLo, p.second);
-        yHi = std::max(yHi, p.second);
+        xLo = std::min(xLo, p.flow);
+        xHi = std::max(xHi, p.flow);
+        yLo = std::min(yLo, p.head);
+        yHi = std::max(yHi, p.head);
       }
     }
     x_ = niceAxis(xLo, xHi);
     y_ = niceAxis(yLo, yHi);
-    hintFormat_ = Translate("Q = %.1f %s, H = %.1f %s");
-    flowUnit_ = TranslateUnits("m³/h");
-    headUnit_ = TranslateUnits("m");
   }
 
   std::string render() {
@@ -154,11 +150,11 @@ class SvgWriter {
             "\" height=\"" + px(kPlotBottom - kPlotTop) + "\" fill=\"none\" stroke=\"#000000\"/>\n";
     forTicks(x_, [&](double v) {
       line(sx(v), kPlotBottom, sx(v), kPlotBottom + 5.0, "#000000", 1.0);
-      text(sx(v), kPlotBottom + 20.0, formatC("%.2f", v), "middle", 12.0);
+      text(sx(v), kPlotBottom + 20.0, FormatText(chart_.numberFormat, v), "middle", 12.0);
     });
     forTicks(y_, [&](double v) {
       line(kPlotLeft - 5.0, sy(v), kPlotLeft, sy(v), "#000000", 1.0);
-      text(kPlotLeft - 8.0, sy(v) + 4.0, formatC("%.2f", v), "end", 12.0);
+      text(kPlotLeft - 8.0, sy(v) + 4.0, FormatText(chart_.numberFormat, v), "end", 12.0);
     });
     text((kPlotLeft + kPlotRight) / 2.0, kPlotBottom + 50.0, chart_.xTitle, "middle", 14.0, "class=\"axis-title\"");
     const double yMid = (kPlotTop + kPlotBottom) / 2.0;
@@ -167,13 +163,9 @@ class SvgWriter {
     out_ += "</g>\n";
   }
 
-  std::string hint(const std::pair<double, double>& p) const {
-    return FormatText(hintFormat_, p.first, flowUnit_, p.second, headUnit_);
-  }
-
-  void dot(const std::pair<double, double>& p, const std::string& colour, double radius) {
-    out_ += "<circle cx=\"" + px(sx(p.first)) + "\" cy=\"" + px(sy(p.second)) + "\" r=\"" + px(radius) +
-            "\" fill=\"" + colour + "\"><title>" + escapeSvgText(hint(p)) + "</title></circle>\n";
+  void dot(const PumpChartValue& p, const std::string& colour, double radius) {
+    out_ += "<circle cx=\"" + px(sx(p.flow)) + "\" cy=\"" + px(sy(p.head)) + "\" r=\"" + px(radius) +
+            "\" fill=\"" + colour + "\"><title>" + escapeSvgText(p.hint) + "</title></circle>\n";
   }
 
   void drawSeries(const PumpChartSeries& series) {
@@ -185,7 +177,7 @@ class SvgWriter {
     for (const auto& p : series.points) {
       if (!finitePoint(p)) continue;
       path += path.empty() ? "M" : " L";
-      path += px(sx(p.first)) + " " + px(sy(p.second));
+      path += px(sx(p.flow)) + " " + px(sy(p.head));
     }
     if (path.empty()) return;
     out_ += "<g class=\"" + std::string(kind) + "\">\n";
@@ -226,9 +218,6 @@ class SvgWriter {
   const PumpChart& chart_;
   Axis x_;
   Axis y_;
-  std::string hintFormat_;
-  std::string flowUnit_;
-  std::string headUnit_;
   std::string out_;
 };
 

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "armakon/pumps/Netzpunkt.h"
+#include "armakon/pumps/enEinsatzBereich.h"
 #include "armakon/pumps/hydPumpenHersteller.h"
 
 namespace armakon {
@@ -68,6 +70,25 @@ class hydPumpenManager {
   // toString: the text form of that manufacturer; otherwise a save dialog ("*.PMP") and the
   // file written atomically to the chosen path; returns "" then.
   std::string writeToFile(hydPumpenHersteller* hersteller, bool toString) const;
+
+  // --- pump choice (the dialog is CPumpenDlg) ---
+  // Both forms show the program-wide catalog, whichever catalog they are called on, in the
+  // choice dialog, modally over parentWindow (null: the application's main window).
+  // auswahl: the host wants a pump back; zuruecksetzen: offer "Zurücksetzen"; startPumpe
+  // (may be null) is selected on opening; the Netzpunkte are drawn into the chart; debug
+  // offers the maintenance buttons. The pump handed back belongs to the catalog, or is the
+  // host's own start pump.
+  //
+  // Lists only series for the filter; returns the selected pump when the user confirmed in
+  // choice mode, else null (cancel and "Zurücksetzen" alike).
+  hydPumpe* katalogauswahl(void* parentWindow, bool auswahl, bool zuruecksetzen, hydPumpe* startPumpe,
+                           const Netzpunkt& netzpunkt1, const Netzpunkt& netzpunkt2, bool debug,
+                           enEinsatzBereich filter) const;
+  // Lists every series; pumpe is set to null, then to the selected pump when the user
+  // confirmed in choice mode. Returns the dialog's result code: 1 OK, 2 cancel, 1255
+  // "Zurücksetzen".
+  int katalogauswahl(void* parentWindow, bool auswahl, bool zuruecksetzen, hydPumpe* startPumpe,
+                     const Netzpunkt& netzpunkt1, const Netzpunkt& netzpunkt2, hydPumpe*& pumpe, bool debug) const;
 
  private:
   std::vector<std::unique_ptr<hydPumpenHersteller>> m_Hersteller;

@@ -72,25 +72,25 @@ TEST(PumpChart, StaticCurvesAreSampledIn40StepsAndNamed) {
 
   const auto& points = curves[1]->points;
   ASSERT_EQ(points.size(), 41u);
-  EXPECT_DOUBLE_EQ(points.front().first, 0.0);
-  EXPECT_DOUBLE_EQ(points.front().second, 5.0);
-  EXPECT_DOUBLE_EQ(points[20].first, 1.0);  // a node of the curve: 40 000 Pa = 4 m
-  EXPECT_DOUBLE_EQ(points[20].second, 4.0);
-  EXPECT_DOUBLE_EQ(points[30].second, 2.0);  // halfway down the last segment
-  EXPECT_DOUBLE_EQ(points.back().first, 2.0);
-  EXPECT_DOUBLE_EQ(points.back().second, 0.0);
+  EXPECT_DOUBLE_EQ(points.front().flow, 0.0);
+  EXPECT_DOUBLE_EQ(points.front().head, 5.0);
+  EXPECT_DOUBLE_EQ(points[20].flow, 1.0);  // a node of the curve: 40 000 Pa = 4 m
+  EXPECT_DOUBLE_EQ(points[20].head, 4.0);
+  EXPECT_DOUBLE_EQ(points[30].head, 2.0);  // halfway down the last segment
+  EXPECT_DOUBLE_EQ(points.back().flow, 2.0);
+  EXPECT_DOUBLE_EQ(points.back().head, 0.0);
   EXPECT_EQ(curves[0]->points.size(), 41u);
 
   // First and last flow equal: one point.
   ASSERT_EQ(curves[2]->points.size(), 1u);
-  EXPECT_DOUBLE_EQ(curves[2]->points[0].first, 0.5);
-  EXPECT_DOUBLE_EQ(curves[2]->points[0].second, 2.0);
+  EXPECT_DOUBLE_EQ(curves[2]->points[0].flow, 0.5);
+  EXPECT_DOUBLE_EQ(curves[2]->points[0].head, 2.0);
 }
 
 TEST(PumpChart, SystemCurveRunsThroughTheOperatingPointTo110PercentOfTheHighestHead) {
   hydPumpe pumpe;
   addCurves(pumpe);  // highest head drawn: 5 m
-  const std::vector<PumpChartPoint> points = {
+  const std::vector<Netzpunkt> points = {
       {"Strang 1", 10000.0, 1.0 / 3600, 30000.0},  // H0 1 m, Q 1 m³/h, H 3 m
       {"Strang 2", 40000.0, 1.5 / 3600, 20000.0},  // head below the static head
       {"ohne Durchfluss", 10000.0, 0.0, 30000.0},  // not drawn
@@ -106,23 +106,23 @@ TEST(PumpChart, SystemCurveRunsThroughTheOperatingPointTo110PercentOfTheHighestH
   ASSERT_EQ(parabola.size(), 41u);
   EXPECT_EQ(systems[0]->name, "Strang 1");
   EXPECT_EQ(systems[0]->rgb, 0x0000ffu);
-  EXPECT_DOUBLE_EQ(parabola.front().second, 1.0);
-  EXPECT_NEAR(parabola.back().first, std::sqrt(5.5 / 2.0), 1e-12);
-  EXPECT_NEAR(parabola.back().second, 6.5, 1e-12);
-  const double qEnd = parabola.back().first;
+  EXPECT_DOUBLE_EQ(parabola.front().head, 1.0);
+  EXPECT_NEAR(parabola.back().flow, std::sqrt(5.5 / 2.0), 1e-12);
+  EXPECT_NEAR(parabola.back().head, 6.5, 1e-12);
+  const double qEnd = parabola.back().flow;
   EXPECT_NEAR(1.0 + 5.5 * (1.0 / qEnd) * (1.0 / qEnd), 3.0, 1e-12);
 
   // Below its static head the system curve only reaches 0.1 m³/h.
-  EXPECT_NEAR(systems[1]->points.back().first, 0.1, 1e-12);
-  EXPECT_NEAR(systems[1]->points.back().second, 4.0 + 5.5, 1e-12);
+  EXPECT_NEAR(systems[1]->points.back().flow, 0.1, 1e-12);
+  EXPECT_NEAR(systems[1]->points.back().head, 4.0 + 5.5, 1e-12);
 
   // The operating point: a vertical line at its flow; only the first one is named.
   EXPECT_EQ(operating[0]->name, "Betriebspunkt");
   EXPECT_EQ(operating[0]->rgb, 0xff0000u);
   ASSERT_EQ(operating[0]->points.size(), 2u);
-  EXPECT_DOUBLE_EQ(operating[0]->points[0].first, 1.0);
-  EXPECT_DOUBLE_EQ(operating[0]->points[0].second, 0.0);
-  EXPECT_DOUBLE_EQ(operating[0]->points[1].second, 3.0);
+  EXPECT_DOUBLE_EQ(operating[0]->points[0].flow, 1.0);
+  EXPECT_DOUBLE_EQ(operating[0]->points[0].head, 0.0);
+  EXPECT_DOUBLE_EQ(operating[0]->points[1].head, 3.0);
   EXPECT_EQ(operating[1]->name, "");
 }
 

@@ -185,7 +185,7 @@ int controlCurve(const PumpsOptions& options) {
 }
 
 // NAME:Q_m3h:H_m:H0_m; the name may hold ':' itself, the three numbers are the last fields.
-bool parsePoint(const std::string& text, PumpChartPoint& point) {
+bool parsePoint(const std::string& text, Netzpunkt& point) {
   std::string rest = text;
   double values[3] = {};
   for (int i = 2; i >= 0; --i) {
@@ -201,9 +201,9 @@ bool parsePoint(const std::string& text, PumpChartPoint& point) {
 }
 
 int drawChart(const PumpsOptions& options) {
-  std::vector<PumpChartPoint> points;
+  std::vector<Netzpunkt> points;
   for (const std::string& text : options.points) {
-    PumpChartPoint point;
+    Netzpunkt point;
     if (!parsePoint(text, point)) {
       complain("chart", "--point: expected NAME:Q_m3h:H_m:H0_m, got " + text);
       return 2;
