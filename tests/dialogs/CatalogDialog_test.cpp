@@ -13,52 +13,10 @@
 #include "armakon/dialogs/CVdiKatalogDlg.h"
 #include "armakon/vdi3805/CVDIData.h"
 #include "armakon/vdi3805/CheckReportFile.h"
-#include "tests/dialogs/DialogFixtures.h"
+#include "tests/dialogs/CatalogDialogFixture.h"
 
 namespace armakon::dialogtest {
 namespace {
-
-class CatalogDialogTest : public ScriptedTest {
- protected:
-  std::unique_ptr<CVdiKatalogDlg> open(int sheet, unsigned features = 0) {
-    CVdiKatalogDlg::Inputs inputs;
-    inputs.data = &data;
-    inputs.target = &target;
-    inputs.sheet = sheet;
-    inputs.features = features;
-    auto dialog = std::make_unique<CVdiKatalogDlg>(inputs);
-    dialog->opened();
-    return dialog;
-  }
-
-  // Lets time pass until the worker has loaded everything and the timer has seen it.
-  void waitForLoad(CVdiKatalogDlg& dialog) {
-    for (int i = 0; i < 5000 && dialog.isBusy(); ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-      script.tickTimers();
-    }
-    ASSERT_FALSE(dialog.isBusy());
-  }
-
-  // Chooses the kind and the type by their numbers and the model by its name.
-  void choose(CVdiKatalogDlg& dialog, int kind, int type, const std::string& model) {
-    const auto& kinds = dialog.kinds();
-    const auto k = std::find_if(kinds.begin(), kinds.end(), [&](const KindEntry& e) { return e.kind == kind; });
-    ASSERT_NE(k, kinds.end());
-    dialog.chooseKind(static_cast<int>(k - kinds.begin()));
-    const auto& types = dialog.types();
-    const auto t = std::find_if(types.begin(), types.end(), [&](const TypeEntry& e) { return e.type == type; });
-    ASSERT_NE(t, types.end());
-    dialog.chooseType(static_cast<int>(t - types.begin()));
-    const auto models = dialog.modelTexts();
-    const auto m = std::find(models.begin(), models.end(), model);
-    ASSERT_NE(m, models.end());
-    dialog.clickModel(static_cast<int>(m - models.begin()));
-  }
-
-  CVDIData data;
-  hydArmaturenModell target;
-};
 
 struct TakeOverCase {
   const char* file;
