@@ -223,11 +223,12 @@ void CVdiKatalogDlg::collectVariants() {
   }
   filter_.build(candidates);
   if (model_ < 0) return;
+  const int sheet = gridSheet();
   const int type = gridType();
   for (const CVDIBase* product : candidates) {
     VariantRow row;
     row.product = product;
-    row.xpText = InitialXpText(product, type);
+    row.xpText = InitialXpText(product, sheet, type);
     rows_.push_back(std::move(row));
   }
 }

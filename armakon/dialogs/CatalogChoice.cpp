@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "armakon/components/FormatText.h"
 #include "armakon/components/NumberText.h"
 #include "armakon/components/Translation.h"
 #include "armakon/vdi3805/CVDIDoc.h"
@@ -90,8 +91,7 @@ std::string ManufacturerText(const CVDIDoc& document) {
   const std::string manufacturer = GetField(header, vdifield::r010::kManufacturer);
   const std::string revision = GetField(header, 5);
   if (document.IsOldFormat()) return manufacturer + ", " + revision;
-  return manufacturer + " (" + Translate("RLD") + " " + displayDate(document.GetDate()) + "), " +
-         displayDate(revision);
+  return FormatText(Translate("%s (RLD %s), %s"), manufacturer, displayDate(document.GetDate()), displayDate(revision));
 }
 
 std::vector<KindEntry> KindEntries(const CVDIDoc* document, int sheet, const TypeFilter& filter) {

@@ -166,8 +166,8 @@ VariantCells BuildVariantCells(const CVDIBase* product, int sheet, int type,
   return cells;
 }
 
-std::string InitialXpText(const CVDIBase* product, int type) {
-  if (type != 1 && type != 12) return {};
+std::string InitialXpText(const CVDIBase* product, int sheet, int type) {
+  if (sheet != 2 || (type != 1 && type != 12)) return {};
   const auto range = ThermostaticXpRange(GetTechnicalData(product));
   if (!range) return {};
   return formatC("%g", std::clamp(kDesignXp, range->first, range->second));

@@ -38,9 +38,9 @@ using VariantCells = std::array<VariantCell, kVariantColumnCount>;
 VariantCells BuildVariantCells(const CVDIBase* product, int sheet, int type,
                                const std::vector<std::string>& accessories);
 
-// The XP a row of a thermostatic valve body (type 1 or 12) starts with: the usual design
+// The XP a row of a thermostatic valve body (sheet 2, type 1 or 12) starts with: the usual design
 // proportional band of 2 K moved into the range the product's 710.01 records give, as "%g";
 // empty for other types or without XP values.
-std::string InitialXpText(const CVDIBase* product, int type);
+std::string InitialXpText(const CVDIBase* product, int sheet, int type);
 
 }  // namespace armakon
