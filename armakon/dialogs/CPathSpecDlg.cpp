@@ -34,6 +34,11 @@ bool readableFile(const std::string& path) {
 
 }  // namespace
 
+bool ReadProductDataLines(const std::string& path, StringList& lines) {
+  const bool encoded = hydStrUtil::EqualsNoCase(fs::path(path).extension().string(), ".vdix");
+  return hydStrUtil::readStringlistFromFile(lines, path, kCodePage1252, encoded ? 1 : 0);
+}
+
 CPathSpecDlg::CPathSpecDlg(hydCatalogManager& manager) : manager_(manager) {}
 CPathSpecDlg::CPathSpecDlg() : CPathSpecDlg(hydCatalogManager::getInstance()) {}
 
@@ -52,7 +57,7 @@ std::string CPathSpecDlg::sheetFolderName(int sheet) {
 void CPathSpecDlg::opened() {
   checkBoxVisible_ = true;
   StringList lines;
-  if (!hydStrUtil::readStringlistFromFile(lines, vdiPath, kCodePage1252) || lines.empty()) {
+  if (!ReadProductDataLines(vdiPath, lines) || lines.empty()) {
     platform().showInformation(Translate("Datei konnte nicht geladen werden."));
     close(kResultCancel);
     return;

@@ -84,6 +84,9 @@ class CPathSpecDlg : public ModalDialog {
   int selected_ = -1;
 };
 
+// Reads the product-data file as lines in code page 1252; an encoded *.vdix file is decoded.
+bool ReadProductDataLines(const std::string& path, StringList& lines);
+
 // The changes the registration makes to an info file's lines (see CPathSpecDlg); true when
 // anything changed. removeOld: the file replaced an existing one, so the line that named it
 // ("FOLDER:" followed by the file name) goes first.

@@ -46,7 +46,7 @@ bool CPathSpecDlg::copyInto(const std::string& directory, std::string& target, b
   bool copied = false;
   if (verschluesseln) {
     StringList lines;
-    if (!hydStrUtil::readStringlistFromFile(lines, vdiPath, kCodePage1252)) {
+    if (!ReadProductDataLines(vdiPath, lines)) {
       platform().showInformation(Translate("Datei konnte nicht geladen werden."));
       return false;
     }

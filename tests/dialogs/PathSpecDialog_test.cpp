@@ -68,6 +68,9 @@ TEST_F(PathSpecDialogTest, HeaderTableOfCurrentAndOldFiles) {
       {"Aqualis/VDI_2/AQ_HEIZUNG.VDI",
        {"2", "201103", "Aqualis Armaturen GmbH", "20240315", "www.aqualis.example",
         "Synthetische Beispieldaten für Armakon, \nAlle Produkte und Werte sind erfunden."}},
+      {"../vdi/AQ_HEIZUNG.vdix",  // encoded: its header is read from the decoded lines
+       {"2", "201103", "Aqualis Armaturen GmbH", "20240315", "www.aqualis.example",
+        "Synthetische Beispieldaten für Armakon, \nAlle Produkte und Werte sind erfunden."}},
       {"ThermaNord/VDI_2/TN_HEIZUNG.TGA",
        {"-", "1098", "ThermaNord Wärmetechnik", "19981020", "nicht verfügbar",
         "Altdaten im Format von 1996, \nsynthetisch erzeugt"}},
