@@ -1,11 +1,13 @@
 #include "armakon/dialogs/CReportListDlg.h"
 
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
 #include "armakon/components/Translation.h"
 #include "armakon/components/hydStrUtil.h"
 #include "armakon/platform/CurrentPlatform.h"
+#include "armakon/vdi3805/CheckReportFile.h"
 
 namespace armakon {
 
@@ -53,11 +55,7 @@ std::vector<std::string> CReportListDlg::textFileLines() const {
 }
 
 bool CReportListDlg::textdatei() {
-  FileDialogRequest request;
-  request.filter = Translate("Text Dateien (*.txt)|*.txt|Alle Dateien|*.*|");
-  request.defaultExtension = "txt";
-  request.initialName = Translate("Reportliste") + ".txt";
-  const std::optional<std::string> path = platform().chooseFileToSave(request);
+  const std::optional<std::string> path = ChooseReportFile(Translate("Reportliste"));
   if (!path) return false;
   if (!hydStrUtil::writeStringlistToFile(textFileLines(), *path, kCodePageUtf8)) {
     platform().showError(Translate("Datei lässt sich nicht beschreiben."));

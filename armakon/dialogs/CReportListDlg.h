@@ -8,7 +8,8 @@
 // Buttons: "Zeigen" shows the selected entry's detail as a message (the entry's title as
 // caption), "Textdatei..." writes the whole list as a UTF-8 text file chosen in a save
 // dialog (per entry "Fehler" or "Hinweis" with the code, then its detail line by line, then
-// an empty line), "Zurück" closes the viewer with OK.
+// an empty line; the save dialog is the one of the check file, so an existing file is only
+// replaced after the user agreed), "Zurück" closes the viewer with OK.
 //
 // ShowReportList is what CMiniReportUtil::show runs once InstallReportViewer has pointed
 // the list at it; the list sets its seen flag afterwards.
