@@ -93,6 +93,34 @@ TEST_F(CatalogDialogTest, TakesOverTheTickedVariantsAsTheToolConvertsThem) {
   }
 }
 
+TEST_F(CatalogDialogTest, FaultyDataKeepTheDialogOpen) {
+  struct Case {
+    int kind;
+    const char* model;
+    const char* message;
+  };
+  const Case cases[] = {
+      {2, "Verschraubung V79",  // one variant, but an error
+       "Es sind fehlerhafte Daten erkannt worden. Eine Übernahme ist nicht möglich.\n\nBitte Report beachten."},
+      {5, "Absperrventil Mix",  // no variant at all
+       "Aufgrund von Fehlern konnte keine Armatur erstellt werden.\nNähere Informationen erhalten sie in den "
+       "Reports."},
+  };
+  data.AddFile(2, std::string(ARMAKON_SOURCE_DIR) + "/data/samples/vdi/conversion/HZ_EINSTELLKURVEN_FEHLER.VDI", "",
+               "", "", false);
+  auto dialog = open(2);
+  waitForLoad(*dialog);
+  dialog->chooseManufacturer(0);
+  for (const Case& c : cases) {
+    choose(*dialog, c.kind, 0, c.model);
+    for (int row : dialog->shownRows()) dialog->setSelected(row, true);
+    dialog->ok();
+    EXPECT_FALSE(dialog->isClosed());
+    EXPECT_EQ(callsOf(PlatformCallKind::ShowMessage).back().text, c.message);
+    EXPECT_EQ(dialog->reportState(), CMiniReportUtil::kStateErrors);
+  }
+}
+
 TEST_F(CatalogDialogTest, SecondClickOnTheModelDeselectsItAndEmptiesTheGrid) {
   data.AddFile(2, sampleCatalog("Aqualis/VDI_2/AQ_HEIZUNG.VDI"), "", "", "", false);
   auto dialog = open(2);
