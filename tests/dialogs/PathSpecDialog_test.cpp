@@ -109,6 +109,18 @@ TEST_F(PathSpecDialogTest, UserFolderTakesTheCopyAndNoInfoFileChanges) {
   EXPECT_EQ(infoFiles(), before);
 }
 
+TEST_F(PathSpecDialogTest, SheetFolderThatCannotBeMadeEndsWithoutCopy) {
+  writeBytes(root.path("Alpha/VDI_17"), "a file where the sheet folder belongs");
+  const std::string source = sampleCatalog("Aqualis/VDI_17/AQ_TRINKWASSER.VDI");
+  CPathSpecDlg& done = assign(source, 17, "ALPHA");
+  EXPECT_EQ(done.result(), ModalDialog::kResultOk);
+  EXPECT_EQ(done.vdiPath, source);
+  const auto messages = callsOf(PlatformCallKind::ShowMessage);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "Verzeichnis konnte nicht angelegt werden! Bitte prüfen sie Ihre Schreibrechte und "
+                              "Benutzerrechte in " + manager.findCatalogInfo("ALPHA")->getStrRootPath() + ".");
+}
+
 TEST_F(PathSpecDialogTest, KeepingExistingFilesNumbersTheCopy) {
   const std::string source = sampleCatalog("Aqualis/VDI_2/AQ_HEIZUNG.VDI");
   writeBytes(root.path("Zeta/VDI_2/AQ_HEIZUNG.VDI"), "old");
