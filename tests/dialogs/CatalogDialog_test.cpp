@@ -47,12 +47,10 @@ TEST_F(CatalogDialogTest, TakesOverTheTickedVariantsAsTheToolConvertsThem) {
     ASSERT_TRUE(data.AddFile(c.sheet, sampleCatalog(c.file), "", "", "", false));
     ASSERT_TRUE(data.AddFile(c.sheet, sampleCatalog("ThermaNord/VDI_2/TN_HEIZUNG.TGA"), "", "", "", false));
     auto dialog = open(c.sheet);
-    EXPECT_TRUE(dialog->isBusy());
     EXPECT_TRUE(dialog->progressVisible());
     waitForLoad(*dialog);
     EXPECT_EQ(script.runningTimers(), 0u);
     EXPECT_FALSE(dialog->progressVisible());
-    EXPECT_EQ(dialog->statusText(), "");
 
     // Sheet 2 lists the TGA file as a second manufacturer, sheet 17 only its own file.
     ASSERT_EQ(dialog->manufacturerTexts().size(), c.sheet == 2 ? 2u : 1u);
@@ -129,7 +127,6 @@ TEST_F(CatalogDialogTest, SecondClickOnTheModelDeselectsItAndEmptiesTheGrid) {
   choose(*dialog, 2, 1, "Thermostatventil TV-S");
   EXPECT_EQ(dialog->variantRows().size(), 3u);
   EXPECT_EQ(dialog->pictureName(), "tv_s.jpg");
-  EXPECT_EQ(dialog->cells(0)[static_cast<int>(VariantColumn::Bezeichnung)].text, "TV-S DN 10 Eckform");
   dialog->clickModel(0);
   EXPECT_EQ(dialog->chosenModel(), -1);
   EXPECT_TRUE(dialog->variantRows().empty());
