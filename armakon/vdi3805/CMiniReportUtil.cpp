@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "armakon/components/FormatText.h"
 #include "armakon/components/Translation.h"
@@ -163,13 +164,27 @@ void CMiniReportUtil::show(std::string_view name) {
     caption += " - ";
     caption += name;
   }
-  std::string text;
-  for (const report& e : entries()) {
-    if (!text.empty()) text += '\n';
-    text += hydStrUtil::Replace(e.title, "\r\n", "");
+  Viewer viewer;
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    viewer = viewer_;
   }
-  platform().showInformation(text, caption);
+  if (viewer) {
+    viewer(*this, caption);
+  } else {
+    std::string text;
+    for (const report& e : entries()) {
+      if (!text.empty()) text += '\n';
+      text += hydStrUtil::Replace(e.title, "\r\n", "");
+    }
+    platform().showInformation(text, caption);
+  }
   setSeen(true);
+}
+
+void CMiniReportUtil::setViewer(Viewer viewer) {
+  std::lock_guard<std::mutex> guard(lock_);
+  viewer_ = std::move(viewer);
 }
 
 bool CMiniReportUtil::seen() const {

@@ -24,6 +24,7 @@
 // reference (entry(i)) is meant for the user-interface thread once loading has ended.
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -81,9 +82,15 @@ class CMiniReportUtil {
   void clear();
   // Orders the entries by code, ascending; equal codes keep their order.
   void sort();
-  // Sorts, then shows the entries through the platform layer as an information message
-  // titled "Reportliste" or "Reportliste - name" (one line per entry title); sets seen.
+  // Sorts, then opens the report viewer titled "Reportliste" or "Reportliste - name"; sets
+  // seen afterwards. Without a viewer installed the entries' titles are shown through the
+  // platform layer as an information message, one line per entry.
   void show(std::string_view name = {});
+
+  // The report viewer show opens (the list and the caption); null: the plain message. The
+  // viewer runs on the calling thread without any lock of the list held.
+  using Viewer = std::function<void(CMiniReportUtil& list, const std::string& caption)>;
+  void setViewer(Viewer viewer);
 
   // Seen: set by clear() and show(), cleared by every new entry.
   bool seen() const;
@@ -107,6 +114,7 @@ class CMiniReportUtil {
   bool includeRecordContext_ = false;
   std::vector<std::unique_ptr<report>> entries_;
   bool seen_ = false;
+  Viewer viewer_;
 };
 
 }  // namespace armakon
