@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <stdexcept>
-#include <thread>
 
 #include "armakon/components/TreeFile.h"
 

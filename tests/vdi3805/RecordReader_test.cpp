@@ -24,6 +24,7 @@ TEST(RecordReader, CodeIsNearestIntegerOfHundredTimesTheType) {
     int code;
   } cases[] = {
       {"700", 70000},  {"710.01", 71001}, {"970.04", 97004},     {"010", 1000},
+      {"300.03", 30003},  // 300.03 x 100 lies just below 30003 in binary floating point
       {"710.1", 71010}, {"", 0},          {"abc", 0},            {"1e300", INT_MAX},
       {"-1e300", INT_MIN},
   };

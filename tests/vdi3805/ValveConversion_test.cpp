@@ -143,17 +143,17 @@ TEST_F(ConversionTest, VariantsWithActuatorSortByKvsThenNominalSize) {
   const struct {
     int dn;
     const char* kvs;
-  } products[] = {{20, "4.0"}, {15, "2.5"}, {20, "6.3"}, {15, "4.0"}};
-  for (int i = 0; i < 4; ++i) {
+  } products[] = {{20, "4.0"}, {15, "2.5"}, {20, "6.3"}, {15, "4.0"}, {32, "2.5"}};
+  for (int i = 0; i < 5; ++i) {
     lines.push_back(formatC("700;%d;;13;%d;", i + 1, products[i].dn) + products[i].kvs + ";110;10;1;;;;0;");
     lines.push_back(formatC("800;%d;", i + 1) + tga(4, 1, i + 1) + ";M;");
   }
   auto document = makeDocument(lines);
   hydArmaturenModell model;
-  ASSERT_EQ(build(model, productsOf(document.get(), 1)), 4);
+  ASSERT_EQ(build(model, productsOf(document.get(), 1)), 5);
   std::vector<std::pair<double, int>> order;
   for (const auto& variant : model.getArmaturen()) order.emplace_back(variant->getKvs(), variant->getDimension());
-  EXPECT_EQ(order, (std::vector<std::pair<double, int>>{{2.5, 15}, {4.0, 15}, {4.0, 20}, {6.3, 20}}));
+  EXPECT_EQ(order, (std::vector<std::pair<double, int>>{{2.5, 15}, {2.5, 32}, {4.0, 15}, {4.0, 20}, {6.3, 20}}));
 }
 
 TEST_F(ConversionTest, OldLayoutTakesOrderNumbersFromTheProductRecord) {
