@@ -1,6 +1,6 @@
-// Thermostatic valve bodies (201), thermostatic radiator valves of kind 1 (203 with XP) and
-// one-pipe connections (203), converted from the sample files HZ_THERMOSTAT.VDI and
-// HZ_EINROHR.VDI (one model per case, numbered in file order).
+// Thermostatic valve bodies (201) from the sample file HZ_THERMOSTAT.VDI (one model per case,
+// numbered in file order): the XP question and settings with single, doubled or faulty XP. The
+// converted one-pipe valves (203) are compared in ValveConversion_test.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 #include <optional>
 
 #include "ConversionFixtures.h"
-#include "armakon/model/hydArmaturEAV.h"
 #include "armakon/model/hydArmaturTHKV.h"
 #include "armakon/platform/CurrentPlatform.h"
 #include "armakon/platform/ScriptedPlatform.h"
@@ -17,11 +16,9 @@
 namespace armakon::convtest {
 namespace {
 
-using hydVDIArmaturen::hydArmaturEAV;
 using hydVDIArmaturen::hydArmaturTHKV;
 
 constexpr const char* kThermostat = "vdi/conversion/HZ_THERMOSTAT.VDI";
-constexpr const char* kOnePipe = "vdi/conversion/HZ_EINROHR.VDI";
 
 std::unique_ptr<CVDIDoc> open(const char* relative) {
   auto document = std::make_unique<CVDIDoc>();
@@ -154,78 +151,6 @@ TEST_F(ConversionTest, ThermostaticSettingsWithSingleDoubledOrFaultyXp) {
     ASSERT_NE(valve, nullptr);
     EXPECT_THAT(kvOf(*valve), Near(c.kv));
   }
-}
-
-std::vector<std::vector<float>> curve14Of(const hydArmaturEAV& valve) {
-  std::vector<std::vector<float>> out;
-  for (const auto& node : valve.getKurve14().nodes()) out.push_back({node.x, node.y1, node.y2, node.y3, node.y4});
-  return out;
-}
-
-TEST_F(ConversionTest, OnePipeValvesKeepKvbKvhKvsAndNoisePerSetting) {
-  const auto thermostat = open(kThermostat);
-  const auto onePipe = open(kOnePipe);
-  struct Case {
-    const CVDIDoc* document;
-    int model;
-    double xp;                              // stored on the variant
-    std::vector<std::vector<float>> nodes;  // setting, kvB, kvH, kvs, noise
-    std::vector<int> codes;
-  };
-  const std::vector<Case> cases = {
-      {thermostat.get(),
-       1,
-       1.5,
-       {{1, 0.075f, 0.6f, 0.675f, 150},
-        {2, 0.15f, 0.45f, 0.6f, 150},
-        {3, 0.225f, 0.3f, 0.525f, 150},
-        {4, 0.3f, 0.15f, 0.45f, 150}},
-       {}},
-      // kvs from kvB + kvH; a kvs that is not the sum is kept; no noise limit: 0 at that XP.
-      {thermostat.get(),
-       4,
-       1.5,
-       {{1, 0.075f, 0.6f, 0.675f, 150},
-        {2, 0.15f, 0.45f, 0.65f, 150},
-        {3, 0.225f, 0.3f, 0.525f, 75},
-        {4, 0.3f, 0.15f, 0.45f, 150}},
-       {1050, 1050, 1050}},
-      {onePipe.get(),
-       1,
-       -1.0,
-       {{1, 0.3f, 1.2f, 1.5f, 120},
-        {2, 0.55f, 0.9f, 1.45f, 120},
-        {3, 0.8f, 0.6f, 1.4f, 120},
-        {4, 1.05f, 0.3f, 1.35f, 120}},
-       {}},
-      {onePipe.get(),
-       4,
-       -1.0,
-       {{1, 0.3f, 1.2f, 1.5f, 120},
-        {2, 0.55f, 0.9f, 1.6f, 120},
-        {3, 0.8f, 0.6f, 1.4f, 0},
-        {4, 1.05f, 0.3f, 1.35f, 120}},
-       {1050, 1050, 1050, 1050}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "model " << c.model << " xp " << c.xp);
-    CMiniReportUtil::instance().clear();
-    hydArmaturenModell model;
-    ASSERT_EQ(buildFor(*c.document, c.model, 1.5, model), 1);
-    const auto* valve = dynamic_cast<const hydArmaturEAV*>(model.getArmaturAt(0));
-    ASSERT_NE(valve, nullptr);
-    EXPECT_DOUBLE_EQ(valve->getXp(), c.xp);
-    const auto nodes = curve14Of(*valve);
-    ASSERT_EQ(nodes.size(), c.nodes.size());
-    for (std::size_t i = 0; i < nodes.size(); ++i) EXPECT_THAT(nodes[i], Near(c.nodes[i])) << "node " << i;
-    EXPECT_EQ(valve->getEinheitEinst(), "Stufe");
-    EXPECT_EQ(valve->getKurve14().getEinheity4(), "mbar");
-    EXPECT_EQ(codes(), c.codes);
-  }
-  EXPECT_EQ(entries()[0].text,
-            "Diese gewählte Ausführung der Thermostatischen Heizkörper-Ventile hat bei der Einstellung '1' in den "
-            "technischen Daten keinen kvs-Wert hinterlegt.\nDer Wert wird aus der Summe von kvB (0.3 m³/h) und kvH "
-            "(1.2 m³/h) gebildet.\nSiehe Satzart 710.01 mit Index 13.");
 }
 
 TEST(ThermostaticXpRange, SpansTheUsableXpOfTheRecords) {

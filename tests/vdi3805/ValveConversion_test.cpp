@@ -239,8 +239,9 @@ TEST_F(ConversionTest, BuildModelArrayRules) {
 
 // ---- The conversion sample files -------------------------------------------------------------
 
-// Converts the model of a sample file (path below data/samples) with its accessories.
-void convertSample(const std::string& file, int modelIndex, hydArmaturenModell& model) {
+// Converts the model of a sample file (path below data/samples) with its accessories, for the
+// wanted XP of thermostatic valves.
+void convertSample(const std::string& file, int modelIndex, double wantedXp, hydArmaturenModell& model) {
   CMiniReportUtil::instance().clear();
   CVDIDoc document;
   EXPECT_TRUE(document.Load(samplePath(file), false, 0)) << file;
@@ -253,7 +254,7 @@ void convertSample(const std::string& file, int modelIndex, hydArmaturenModell& 
     resolver.Gather(product, *sources.back());
     pointers.push_back(sources.back().get());
   }
-  BuildModel(model, products, std::vector<double>(products.size(), 0.0), pointers);
+  BuildModel(model, products, std::vector<double>(products.size(), wantedXp), pointers);
 }
 
 // The converted models kept in data/samples/models/converted are what the conversion of
@@ -264,6 +265,7 @@ TEST_F(ConversionTest, ConvertedSampleModelsAreUpToDate) {
     const char* file;
     int model;
     const char* vam;
+    double wantedXp = 0.0;
   } cases[] = {
       {"vdi/conversion/HZ_EINSTELLKURVEN.VDI", 1, "ruecklaufverschraubung_rl.vam"},
       {"vdi/conversion/HZ_EINSTELLKURVEN.VDI", 2, "strangregulierventil_srv.vam"},
@@ -287,6 +289,9 @@ TEST_F(ConversionTest, ConvertedSampleModelsAreUpToDate) {
       {"vdi/conversion/TW_THERMODROSSEL.VDI", 1, "zirkulationsregler_zr17.vam"},
       {"vdi/conversion/TW_THERMODROSSEL.VDI", 2, "zirkulationsregler_grenzen.vam"},
       {"catalogs/ThermaNord/VDI_2/TN_HEIZUNG.TGA", 2, "ruecklaufverschraubung_tga.vam"},
+      // kvB, kvH, kvs and noise limit per setting of one-pipe valves, with and without XP.
+      {"vdi/conversion/HZ_THERMOSTAT.VDI", 1, "einrohr_thermostatventil.vam", 1.5},
+      {"vdi/conversion/HZ_EINROHR.VDI", 1, "einrohr_anschluss.vam", 1.5},
       // Faulty models whose usable rest is kept: skipped points, settings and values.
       {"vdi/conversion/TW_SICHERUNG.VDI", 4, "rohrtrenner_punkte_fehlen.vam"},
       {"vdi/conversion/TW_SICHERUNG.VDI", 10, "rohrtrenner_zwei_trennerdruecke.vam"},
@@ -295,6 +300,8 @@ TEST_F(ConversionTest, ConvertedSampleModelsAreUpToDate) {
       {"vdi/conversion/TW_ZAEHLER.VDI", 2, "wasserzaehler_ohne_qmax.vam"},
       {"vdi/conversion/TW_THERMODROSSEL.VDI", 9, "zirkulationsregler_xp_fehlt.vam"},
       {"vdi/conversion/TW_THERMODROSSEL.VDI", 15, "zirkulationsregler_kurve_unvollstaendig.vam"},
+      {"vdi/conversion/HZ_THERMOSTAT.VDI", 4, "einrohr_thermostatventil_luecken.vam", 1.5},
+      {"vdi/conversion/HZ_EINROHR.VDI", 4, "einrohr_anschluss_luecken.vam", 1.5},
   };
   // After a deliberate change of the conversion, ARMAKON_WRITE_SAMPLES=1 writes the files anew;
   // review their difference before committing them.
@@ -305,7 +312,7 @@ TEST_F(ConversionTest, ConvertedSampleModelsAreUpToDate) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.vam);
     hydArmaturenModell model;
-    convertSample(c.file, c.model, model);
+    convertSample(c.file, c.model, c.wantedXp, model);
     const std::string written = (folder / c.vam).string();
     ASSERT_TRUE(model.saveVAMFile(written));
     if (rewrite) std::filesystem::copy_file(written, samplePath(std::string("models/converted/") + c.vam),
