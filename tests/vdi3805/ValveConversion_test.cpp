@@ -68,7 +68,6 @@ TEST_F(ConversionTest, ClassificationReadsKindAbove100AndTypeOf700) {
 // mode of fields 39 and 41.
 TEST_F(ConversionTest, Guideline201601Rules) {
   const std::string header = "010;17;201601;Testwerk GmbH;20240101;;";
-  const std::string folge = "\nFolge: Diese Ausführung wird übersprungen.";
   struct Case {
     const char* name;
     std::map<int, std::string> fields;  // beyond index 3, type 1, DN 15, kvs 4.5
@@ -77,18 +76,14 @@ TEST_F(ConversionTest, Guideline201601Rules) {
     double zeta;
     double closing;
     std::string dnText;
-    std::string error;
+    int code;  // of the error that drops the product (the texts are in the check reports)
   } cases[] = {
-      {"kvs mode", {{36, "20"}, {39, "1"}}, true, 15, 0.0, 20.0, "DN", ""},
-      {"zeta mode", {{39, "0"}, {40, "1.8"}}, true, 15, 1.8, 0.0, "DN", ""},
-      {"DN from field 32", {{5, ""}, {31, "DN 25 (Rp 1)"}, {32, "25"}}, true, 25, 0.0, 0.0, "DN 25 (Rp 1)", ""},
-      {"function", {{41, "1"}}, false, 0, 0, 0, "",
-       "Der Druckverlust dieser Armaturausführung soll über die mitgelieferte Funktion berechnet werden. Dies wird "
-       "bisher nicht unterstützt.\nSiehe Satzart 700 mit Index 3." + folge},
-      {"zeta missing", {{39, "0"}}, false, 0, 0, 0, "",
-       "Diese Armatur hat keinen Zeta-Wert hinterlegt. Bitte prüfen.\nSiehe Satzart 700 mit Index 3." + folge},
-      {"kvs missing, mode empty", {{6, "0"}}, false, 0, 0, 0, "",
-       "Diese Armatur hat keinen kvs-Wert hinterlegt. Bitte prüfen.\nSiehe Satzart 700 mit Index 3." + folge},
+      {"kvs mode", {{36, "20"}, {39, "1"}}, true, 15, 0.0, 20.0, "DN", 0},
+      {"zeta mode", {{39, "0"}, {40, "1.8"}}, true, 15, 1.8, 0.0, "DN", 0},
+      {"DN from field 32", {{5, ""}, {31, "DN 25 (Rp 1)"}, {32, "25"}}, true, 25, 0.0, 0.0, "DN 25 (Rp 1)", 0},
+      {"function", {{41, "1"}}, false, 0, 0, 0, "", 1},
+      {"zeta missing", {{39, "0"}}, false, 0, 0, 0, "", 5},
+      {"kvs missing, mode empty", {{6, "0"}}, false, 0, 0, 0, "", 5},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -108,10 +103,8 @@ TEST_F(ConversionTest, Guideline201601Rules) {
       EXPECT_EQ(variant.getDnText(), c.dnText);
     } else {
       EXPECT_EQ(model.getSize(), 0);
-      const Entry expected{c.error.rfind("Der Druck", 0) == 0 ? 1 : 5,
-                           "Fehler in den VDI-Daten der Armatur 'Schrägsitz S', DN15, Art.-Nr. 'A-1', Ausführung ''",
-                           c.error};
-      EXPECT_EQ(entries(), std::vector<Entry>{expected});
+      ASSERT_EQ(entries().size(), 1u);
+      EXPECT_EQ(entries().front().code, c.code);
     }
   }
 }
