@@ -32,9 +32,13 @@ deps() {
   fi
 }
 
-build() {  # build DIR [cmake options...]
+# Every option is stated on each configure: CMake keeps cached values, so a job that left
+# one out would inherit what the previous job (sharing the folder) had set.
+build() {  # build DIR [cmake options overriding the defaults...]
   local dir=$1; shift
-  cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DARMAKON_BUILD_TESTS=ON \
+    -DARMAKON_BUILD_BENCH=ON -DARMAKON_BUILD_TOOL=ON -DARMAKON_FUZZ=OFF -DARMAKON_SANITIZE= \
+    "$@" >/dev/null
   cmake --build "$dir" -j "$jobs"
 }
 
@@ -48,7 +52,7 @@ case "${1:-}" in
   test)
     deps
     build build
-    ctest --test-dir build --output-on-failure -j "$jobs"
+    ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs"
     ;;
   sanitize)
     deps
@@ -56,12 +60,13 @@ case "${1:-}" in
     local_flags=(-DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1" -DARMAKON_BUILD_BENCH=OFF)
     build build-asan "${local_flags[@]}" -DARMAKON_SANITIZE=address,undefined
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-      ctest --test-dir build-asan --output-on-failure -j "$jobs"
+      ctest --test-dir build-asan --output-on-failure --no-tests=error -j "$jobs"
     # ThreadSanitizer for the code that runs threads: the parallel catalog load, timers,
     # the process-wide registries of the components.
-    cmake -S "$root" -B build-tsan "${local_flags[@]}" -DARMAKON_SANITIZE=thread -DARMAKON_BUILD_TOOL=OFF >/dev/null
+    cmake -S "$root" -B build-tsan "${local_flags[@]}" -DARMAKON_SANITIZE=thread -DARMAKON_BUILD_TESTS=ON \
+      -DARMAKON_BUILD_TOOL=OFF -DARMAKON_FUZZ=OFF >/dev/null
     cmake --build build-tsan -j "$jobs" --target "${tsan_suites[@]}"
-    TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L "$(IFS='|'; echo "${tsan_labels[*]}")"
+    TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure --no-tests=error -j "$jobs" -L "$(IFS='|'; echo "${tsan_labels[*]}")"
     ;;
   consumer)
     deps

@@ -70,52 +70,6 @@ TEST(Interpolation, GetY) {
   }
 }
 
-TEST(Interpolation, ExactAtEveryNodeOfALongTable) {
-  CHydrixInterpolation t;
-  for (int i = 0; i < 50; ++i) t.Add(0.1 * i * i, std::sin(i));
-  for (int i = 0; i < 50; ++i) EXPECT_EQ(t.GetY(0.1 * i * i, false), std::sin(i)) << i;
-}
-
-TEST(Interpolation, SetAtGrowsByOneNode) {
-  CHydrixInterpolation t;
-  t.SetAtXArray(0, 0.0);
-  EXPECT_EQ(t.getSize(), 1);
-  EXPECT_FALSE(t.isEmpty());
-  EXPECT_EQ(t.GetAtYArray(0), 0.0);
-
-  // The two-node build the setting-curve code uses: both x first, then both y.
-  t.SetAtXArray(1, 2.0);
-  t.SetAtYArray(0, 10.0);
-  t.SetAtYArray(1, 20.0);
-  EXPECT_EQ(t.getSize(), 2);
-  EXPECT_DOUBLE_EQ(t.GetY(1.0, false), 15.0);
-
-  t.SetAtYArray(2, 30.0);
-  EXPECT_EQ(t.GetAtXArray(2), 0.0);
-  EXPECT_EQ(t.lastY(), 30.0);
-}
-
-TEST(Interpolation, IndexErrorsThrowInvalidArgument) {
-  CHydrixInterpolation t = tableOf({{1, 2}});
-  EXPECT_THROW(t.GetAtXArray(1), std::invalid_argument);
-  EXPECT_THROW(t.GetAtYArray(-1), std::invalid_argument);
-  EXPECT_THROW(t.SetAtXArray(2, 0.0), std::invalid_argument);
-  EXPECT_THROW(t.SetAtYArray(-1, 0.0), std::invalid_argument);
-  EXPECT_EQ(t.getSize(), 1);
-}
-
-TEST(Interpolation, EndsOfEmptyTableAreZero) {
-  CHydrixInterpolation t = tableOf({{1, 2}, {3, 4}});
-  EXPECT_EQ(t.firstX(), 1.0);
-  EXPECT_EQ(t.lastY(), 4.0);
-  t.reset();
-  EXPECT_TRUE(t.isEmpty());
-  EXPECT_EQ(t.firstX(), 0.0);
-  EXPECT_EQ(t.lastX(), 0.0);
-  EXPECT_EQ(t.firstY(), 0.0);
-  EXPECT_EQ(t.lastY(), 0.0);
-}
-
 TEST(Interpolation, SortOrdersAndMergesCloseNodes) {
   // Descending input with a duplicate x and a near-duplicate within eps.
   CHydrixInterpolation t = tableOf({{3, 30}, {2, 20}, {2, 21}, {1.0000004, 11}, {1, 10}, {std::nan(""), 99}});
@@ -138,20 +92,6 @@ TEST(Interpolation, SortOrdersAndMergesCloseNodes) {
   stepped.sort(0.0);
   EXPECT_EQ(stepped.getSize(), 3);
   EXPECT_EQ(stepped.GetAtYArray(1), 9.0);
-}
-
-TEST(Interpolation, CopiesAreIndependent) {
-  CHydrixInterpolation original = tableOf({{0, 10}, {2, 20}});
-  CHydrixInterpolation copy(original);
-  CHydrixInterpolation assigned;
-  assigned = original;
-  copy.SetAtYArray(0, -1);
-  assigned.Add(4, 40);
-  original.reset();
-  EXPECT_EQ(copy.getSize(), 2);
-  EXPECT_EQ(copy.GetAtYArray(0), -1.0);
-  EXPECT_EQ(assigned.getSize(), 3);
-  EXPECT_EQ(assigned.GetAtYArray(0), 10.0);
 }
 
 }  // namespace

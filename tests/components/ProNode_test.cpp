@@ -11,74 +11,6 @@
 namespace armakon {
 namespace {
 
-std::string section(const std::string& entry) {
-  return "[Armature]\r\nHeader:" + entry + "\r\n[ENDE_Armature]";
-}
-
-// What the container does with a rendered child: cut at the closing, drop the opening.
-std::string cutEntry(const std::string& rendered) {
-  const std::string closing = "\r\n[ENDE_Armature]";
-  const std::string opening = "[Armature]\r\nHeader:";
-  const std::size_t at = rendered.find(closing);
-  if (at == std::string::npos || at == 0 || rendered.rfind(opening, 0) != 0) return "<no section>";
-  return rendered.substr(opening.size(), at - opening.size());
-}
-
-TEST(ProNode, HandBuiltSectionKeepsEntryText) {
-  const std::vector<std::string> entries = {
-      // A header line and a model text whose lines look like items but are joined by bare LF.
-      "HZ;1;1;3;4446;\n[Modell]\nVER:1\nX=201:0:Heizwerk Süd\n[ENDE_Modell]\n[/Modell]",
-      // CR LF separated lines that are no item lines.
-      "HZ;1;1;4;4445;Gruppe A\r\n- zweite Zeile\r\n\r\n[a[b]\r\nx\ny:z",
-      "HZ: mit Doppelpunkt;1;0;5;4447;\r",
-      "",
-  };
-  for (const std::string& entry : entries) {
-    SCOPED_TRACE(entry);
-    const std::string text = section(entry);
-    const auto node = CProNodeBase::ReadFromString(text, 0, false);
-    ASSERT_NE(node, nullptr);
-    EXPECT_EQ(node->getName(), "Armature");
-    ASSERT_EQ(node->getAttrCount(), 1u);
-    EXPECT_EQ(node->getChildCount(), 0u);
-    ASSERT_NE(node->findAttr("Header"), nullptr);
-    EXPECT_EQ(node->findAttr("Header")->getValue(), entry);
-    std::string rendered = "stale";
-    ASSERT_TRUE(node->WriteToString(rendered, false, false));
-    EXPECT_EQ(rendered, text);
-    EXPECT_EQ(cutEntry(rendered), entry);
-  }
-}
-
-TEST(ProNode, ContainerListReadsBackWithSectionsAndLastId) {
-  CProNodeBase list("GlobalArmatures");
-  for (const std::string entry : {"K;1;1;1;4446;\nA", "K;1;1;2;4450;\nB"}) {
-    auto child = CProNodeBase::ReadFromString(section(entry), 0, false);
-    ASSERT_NE(list.AddChild(std::move(child)), nullptr);
-  }
-  CProAttBase* lastId = list.AddAttr("LastArmaturesId", "");
-  CProAttBase::setSubStringReset();
-  CProAttBase::setSubString(42);
-  ASSERT_TRUE(CProAttBase::setSubStringFlush(lastId));
-
-  std::string text;
-  list.WriteToString(text, false, true);
-  const auto read = CProNodeBase::ReadFromString(text, 0, false);
-  ASSERT_NE(read, nullptr);
-  ASSERT_TRUE(read->isEqualTo(list));
-  std::vector<std::string> entries;
-  for (const CProNodeBase* c = read->findChild("Armature", nullptr); c; c = read->findChild("Armature", c)) {
-    std::string rendered;
-    c->WriteToString(rendered, false, false);
-    entries.push_back(cutEntry(rendered));
-  }
-  EXPECT_EQ(entries, (std::vector<std::string>{"K;1;1;1;4446;\nA", "K;1;1;2;4450;\nB"}));
-  int id = 0;
-  CProAttBase::getSubStringReset(read->findAttr("LastArmaturesId", nullptr)->getValue());
-  EXPECT_TRUE(CProAttBase::getSubString(id, true));
-  EXPECT_EQ(id, 42);
-}
-
 TEST(ProNode, ValuesStayVerbatimUnlessALineWouldReadAsAnItem) {
   struct Case {
     std::string value;
@@ -142,60 +74,6 @@ TEST(ProNode, RandomHostileTreesRoundTrip) {
   }
 }
 
-TEST(ProNode, FindWalksItemsOfOneNameInOrder) {
-  CProNodeBase root("r");
-  std::vector<CProNodeBase*> named;
-  for (const char* name : {"A", "B", "A", "C", "A"}) {
-    CProNodeBase* child = root.AddChild(name);
-    if (std::string(name) == "A") named.push_back(child);
-    root.AddAttr(name, "v");
-  }
-  std::vector<CProNodeBase*> walked;
-  for (CProNodeBase* c = root.findChild("A", nullptr); c; c = root.findChild("A", c)) walked.push_back(c);
-  EXPECT_EQ(walked, named);
-  int attrs = 0;
-  for (CProAttBase* a = root.findAttr("A", nullptr); a; a = root.findAttr("A", a)) ++attrs;
-  EXPECT_EQ(attrs, 3);
-  EXPECT_EQ(root.findChild("D", nullptr), nullptr);
-
-  CProNodeBase other("o");
-  CProNodeBase* foreign = other.AddChild("A");
-  EXPECT_EQ(root.findChild("A", foreign), nullptr);
-  EXPECT_EQ(root.findChild("A", &root), nullptr);
-  EXPECT_THROW(root.getChild(5), std::invalid_argument);
-  EXPECT_THROW(root.getAttr(5), std::invalid_argument);
-}
-
-TEST(ProNode, AddChildRefusesTheNodeItself) {
-  auto root = std::make_unique<CProNodeBase>("r");
-  CProNodeBase* leaf = root->AddChild("a")->AddChild("b");
-  EXPECT_EQ(leaf->AddChild(std::move(root)), nullptr);
-  ASSERT_NE(root, nullptr);
-  EXPECT_EQ(root->getChildCount(), 1u);
-  std::unique_ptr<CProNodeBase> none;
-  EXPECT_EQ(root->AddChild(std::move(none)), nullptr);
-}
-
-TEST(ProNode, IntSubValuesReadBackInOrder) {
-  const std::vector<std::vector<int>> lists = {{}, {0}, {-1, INT_MAX, INT_MIN, 7}};
-  for (const auto& list : lists) {
-    CProAttBase attribute("ids", "old");
-    CProAttBase::setSubStringReset();
-    CProAttBase::setSubString(999);  // discarded by the reset below
-    CProAttBase::setSubStringReset();
-    for (int v : list) CProAttBase::setSubString(v);
-    ASSERT_TRUE(CProAttBase::setSubStringFlush(attribute));
-    CProAttBase::getSubStringReset(attribute.getValue());
-    std::vector<int> read;
-    int value = 12345;
-    while (CProAttBase::getSubString(value, true)) read.push_back(value);
-    EXPECT_EQ(read, list);
-    EXPECT_FALSE(CProAttBase::getSubString(value, true));
-    EXPECT_EQ(value, list.empty() ? 12345 : list.back());
-  }
-  EXPECT_FALSE(CProAttBase::setSubStringFlush(nullptr));
-}
-
 TEST(ProNode, IntSubValuesWithBadFields) {
   struct Case {
     std::string text;
@@ -245,19 +123,6 @@ TEST(ProNode, MalformedTextsAreRejected) {
     SCOPED_TRACE(text);
     EXPECT_EQ(CProNodeBase::ReadFromString(text, 0, false), nullptr);
   }
-}
-
-TEST(ProNode, OffsetAndTrailingText) {
-  const std::string text = "junk[A]\r\nx:1\r\n[ENDE_A]\r\nmore";
-  EXPECT_EQ(CProNodeBase::ReadFromString(text, 4, false), nullptr);
-  const auto node = CProNodeBase::ReadFromString(text, 4, true);
-  ASSERT_NE(node, nullptr);
-  EXPECT_EQ(node->findAttr("x")->getValue(), "1");
-  EXPECT_EQ(CProNodeBase::ReadFromString(text, -1, true), nullptr);
-  EXPECT_EQ(CProNodeBase::ReadFromString(text, static_cast<int>(text.size()) + 1, true), nullptr);
-  const auto escaped = CProNodeBase::ReadFromString("[%45NDE_%3a]\r\n[ENDE_%45NDE_%3A]");
-  ASSERT_NE(escaped, nullptr);
-  EXPECT_EQ(escaped->getName(), "ENDE_:");
 }
 
 TEST(ProNode, DeepNestingReadsWritesAndDestroys) {

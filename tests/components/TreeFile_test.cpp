@@ -164,31 +164,6 @@ class TreeFileOnDisk : public ::testing::Test {
   fs::path dir_;
 };
 
-TEST_F(TreeFileOnDisk, FileRoundTripThroughEveryReader) {
-  CNode root("PUMPEN");
-  root.AddLeaf("HERSTELLER", "Müller & Söhne: Pumpen");
-  root.AddChild("SERIE")->AddLeaf("EB", 5);
-  const fs::path path = dir_ / "a.PMP";
-  ASSERT_TRUE(root.WriteToFile(path, false, true, true, 0, ':'));
-
-  bool ok = false;
-  std::unique_ptr<CNode> read = CNode::ReadFromFile(path, false, ':', &ok, 0);
-  ASSERT_NE(read, nullptr);
-  EXPECT_TRUE(ok);
-  EXPECT_TRUE(read->IsEqualTo(root));
-  std::unique_ptr<CNode> viaItems;
-  ASSERT_EQ(TreeItems::ReadFromFile(path, viaItems, 1), 1);
-  EXPECT_TRUE(viaItems->IsEqualTo(root));
-  EXPECT_EQ(viaItems->FindChild("SERIE")->FindLeaf("EB")->GetOnlyValueI(':', true), 5);
-
-  ok = true;
-  EXPECT_EQ(CNode::ReadFromFile(dir_ / "missing.PMP", false, ':', &ok, 0), nullptr);
-  EXPECT_FALSE(ok);
-  std::ofstream(dir_ / "broken.PMP") << "PUMPEN {\n";
-  EXPECT_EQ(TreeItems::ReadFromFile(dir_ / "broken.PMP", viaItems, 1), 0);
-  EXPECT_TRUE(viaItems->IsEqualTo(root));  // a failed read keeps the caller's tree
-}
-
 TEST_F(TreeFileOnDisk, FailedWriteKeepsTheOldFile) {
   const fs::path path = dir_ / "model.vam";
   CNode oldTree("Modell");

@@ -1,5 +1,5 @@
-// Persistence of the global list: attribute tree and tree-file forms, foreign and older
-// sections, the id counter after reading.
+// Persistence of the global list: the attribute-tree form, foreign and older sections, the id
+// counter after reading.
 
 #include <gtest/gtest.h>
 
@@ -81,21 +81,6 @@ TEST(ContainerPersistence, AttributeTreeRoundTripThroughText) {
   EXPECT_EQ(read.getGlobalList()[1]->getModell().getArmaturAt(1)->getDimension(), 20);
 }
 
-TEST(ContainerPersistence, EmptyGlobalListAndNullNode) {
-  TestContainer container;
-  ArmaturenModell local = makeEntry(HZ_ALLGEMEINE_ARMATUREN, false, "L", {10});
-  container.append(local);
-  EXPECT_EQ(container.writeArmaturesToProNode(kKey), nullptr);
-  EXPECT_EQ(container.writeArmaturesToNode(kKey), nullptr);
-
-  EXPECT_FALSE(container.readArmaturesFromProNode(nullptr, kKey));
-  EXPECT_TRUE(container.getLocalList().empty());
-  EXPECT_EQ(container.getLastId(), 0);
-  container.append(local);
-  EXPECT_FALSE(container.readArmaturesFromNode(nullptr, kKey));
-  EXPECT_TRUE(container.getLocalList().empty());
-}
-
 TEST(ContainerPersistence, ForeignAndOlderSections) {
   ArmaturenModell mine = makeEntry(HZ_THERMOSTATVENTIL, true, "Mein", {10});
   mine.setId(3);
@@ -175,68 +160,6 @@ TEST(ContainerPersistence, ExhaustedCounterStoresNothingRatherThanRepeatingAnId)
   // An entry that brings its own id is still taken.
   fresh.setId(3);
   EXPECT_EQ(container.append(fresh), 0);
-}
-
-TEST(ContainerPersistence, TreeNodeFormRoundTripThroughText) {
-  TestContainer written;
-  fill(written);
-  const std::unique_ptr<CNode> node = written.writeArmaturesToNode(kKey);
-  ASSERT_NE(node, nullptr);
-  EXPECT_EQ(node->GetName(), "GlobalArmatures");
-  EXPECT_EQ(node->GetChildCount(), 3);
-  EXPECT_EQ(node->GetStrLeafValue("", "LastArmaturesId"), "4");
-
-  // As a host keeps it: rendered into its own tree file and read back.
-  std::string text;
-  ASSERT_TRUE(node->WriteToString(text, false, true, true, 0, ':'));
-  std::unique_ptr<CNode> reread;
-  ASSERT_EQ(TreeItems::ReadFromString(text, reread), 1);
-
-  TestContainer read;
-  ASSERT_TRUE(read.readArmaturesFromNode(reread.get(), kKey));
-  expectSameGlobalList(read, written);
-  EXPECT_EQ(read.getLastId(), 4);
-}
-
-TEST(ContainerPersistence, AwkwardModelTextsSurviveBothForms) {
-  ArmaturenModell entry = makeEntry(HZ_THERMOSTATVENTIL, true, "Müller & Söhne: Wärme", {10, 15}, "Gruppe: Ä;Ö");
-  hydVDIArmaturen::hydArmaturenModell& model = entry.getModell();
-  model.setModel("Reihe\n[ENDE_Armature]\r\n[ENDE_Armature]\r\nHeader:x");
-  model.setFilename("C:\\Daten\\Ventile.vam");
-  model.getArmaturAt(0)->setArtikelNr("A:1\r\n[Armature]\r\nHeader:HYDRIX;1;1;1;4446;");
-  model.getArmaturAt(1)->addAusfDetail("Gewinde { } = \\e [ENDE_GlobalArmatures]");
-  TestContainer written;
-  written.append(entry);
-
-  const std::unique_ptr<CProNodeBase> pro = written.writeArmaturesToProNode(kKey);
-  ASSERT_NE(pro, nullptr);
-  std::string proText;
-  pro->WriteToString(proText, false, false);
-  const std::unique_ptr<CProNodeBase> proBack = CProNodeBase::ReadFromString(proText);
-  ASSERT_NE(proBack, nullptr);
-  TestContainer viaPro;
-  ASSERT_TRUE(viaPro.readArmaturesFromProNode(proBack.get(), kKey));
-  expectSameGlobalList(viaPro, written);
-
-  const std::unique_ptr<CNode> tree = written.writeArmaturesToNode(kKey);
-  ASSERT_NE(tree, nullptr);
-  std::string treeText;
-  ASSERT_TRUE(tree->WriteToString(treeText));
-  std::unique_ptr<CNode> treeBack;
-  ASSERT_EQ(TreeItems::ReadFromString(treeText, treeBack), 1);
-  TestContainer viaTree;
-  ASSERT_TRUE(viaTree.readArmaturesFromNode(treeBack.get(), kKey));
-  expectSameGlobalList(viaTree, written);
-
-  for (const RnArmaturContainer* read : {static_cast<const RnArmaturContainer*>(&viaPro),
-                                         static_cast<const RnArmaturContainer*>(&viaTree)}) {
-    ASSERT_EQ(read->getGlobalList().size(), 1u);
-    const ArmaturenModell& back = *read->getGlobalList()[0];
-    EXPECT_EQ(back.getModell().getModelType(), model.getModelType());
-    EXPECT_EQ(back.getModell().getManufacturer(), "Müller & Söhne: Wärme");
-    EXPECT_EQ(back.getModell().getArmaturAt(0)->getArtikelNr(), model.getArmaturAt(0)->getArtikelNr());
-    EXPECT_EQ(back.getGruppe(), "Gruppe: Ä;Ö");
-  }
 }
 
 }  // namespace

@@ -73,18 +73,6 @@ inline hydArmaturThermoDross* addThermoDrossel(ArmaturenModell& entry, int dn, f
   return valve;
 }
 
-// Manual throttle (1702); nodes (setting, kv), most open first.
-inline hydArmaturDross* addDrossel(ArmaturenModell& entry, int dn, const std::vector<std::pair<float, float>>& nodes) {
-  auto* valve = addVariant<hydArmaturDross>(entry, ARMTYP_DROSSEL_MANUELL, dn);
-  CKurve curve;
-  curve.setEinheitx("Stufe");
-  curve.setEinheity("m³/h");
-  for (const auto& [x, kv] : nodes) curve.addCurveNode(x, formatC("%g", static_cast<double>(x)), kv);
-  valve->addKurve(curve);
-  if (!nodes.empty()) valve->setKvs(nodes.front().second);
-  return valve;
-}
-
 // Water meter (1709) with nominal flow Qn and usable range Qmin .. Qmax (m³/h).
 inline hydArmaturZaehler* addZaehler(ArmaturenModell& entry, int dn, double qn, double qmin, double qmax,
                                      hydArmaturZaehler::Einsatzbereich area = hydArmaturZaehler::Kaltwasser) {

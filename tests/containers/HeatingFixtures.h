@@ -14,7 +14,6 @@
 #include "armakon/model/hydArmaturDDRDFR.h"
 #include "armakon/model/hydArmaturDFR.h"
 #include "armakon/model/hydArmaturEAV.h"
-#include "armakon/model/hydArmaturTHKVDFR.h"
 
 namespace armakon::heatingtest {
 
@@ -26,7 +25,6 @@ using hydVDIArmaturen::hydArmaturDDR;
 using hydVDIArmaturen::hydArmaturDDRDFR;
 using hydVDIArmaturen::hydArmaturDFR;
 using hydVDIArmaturen::hydArmaturEAV;
-using hydVDIArmaturen::hydArmaturTHKVDFR;
 
 // The heating container with a public constructor, so that every test has its own.
 class TestHz : public HzArmaturContainer {
@@ -97,16 +95,6 @@ class EntryBuilder {
     v->setWirkdruck(wirkdruck);
     return *this;
   }
-  // Nodes (y3 minimum pressure, y4 limited flow) of a thermostatic valve with flow limitation.
-  EntryBuilder& thkvdfr(int dn, std::initializer_list<Node14> nodes) {
-    static_cast<hydArmaturTHKVDFR*>(add(212, dn))->addKurve(fourValueCurve(nodes));
-    return *this;
-  }
-  // Nodes (y1 bypass kv, y2 radiator-branch kv, y3) of a one-pipe fitting.
-  EntryBuilder& eav(int dn, std::initializer_list<Node14> nodes) {
-    static_cast<hydArmaturEAV*>(add(203, dn))->addKurve14(fourValueCurve(nodes));
-    return *this;
-  }
   EntryBuilder& plain(int armType, int dn) {
     add(armType, dn);
     return *this;
@@ -117,7 +105,6 @@ class EntryBuilder {
     container.append(entry_);
     return entry_.getId();
   }
-  const ArmaturenModell& entry() const { return entry_; }
 
  private:
   hydArmatur* add(int armType, int dn) {

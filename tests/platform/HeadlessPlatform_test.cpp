@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
 #include <string>
 #include <thread>
 #include <vector>
@@ -61,20 +59,6 @@ TEST(HeadlessPlatformTest, MessagesFromManyThreadsAreAllKept) {
   }
   for (std::thread& worker : workers) worker.join();
   EXPECT_EQ(headless.messages().size(), 1000u);
-}
-
-TEST(HeadlessPlatformTest, TimerRunsOnAThreadUntilDestroyed) {
-  HeadlessPlatform headless;
-  std::atomic<int> ticks{0};
-  std::unique_ptr<PeriodicTimer> timer =
-      headless.startTimer(std::chrono::milliseconds(2), [&] { ++ticks; });
-  for (int i = 0; i < 1000 && ticks.load() < 2; ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  EXPECT_GE(ticks.load(), 2);  // ticked while this thread slept
-  timer.reset();
-  const int atStop = ticks.load();
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  EXPECT_EQ(ticks.load(), atStop);
 }
 
 TEST(CurrentPlatformTest, DefaultsToHeadlessAndScopesRestoreThePrevious) {

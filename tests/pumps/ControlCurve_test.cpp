@@ -1,4 +1,4 @@
-// Static curve access, highest and lowest curve, and the constant- and proportional-pressure
+// The highest and lowest static curve, and the constant- and proportional-pressure
 // control curves of a pump.
 
 #include <gtest/gtest.h>
@@ -47,22 +47,6 @@ struct ControlledPump {
     addCurve(pumpe, maxCurve);
   }
 };
-
-TEST(StaticCurves, AccessByIndex) {
-  hydPumpe pumpe;
-  addCurve(pumpe, {{0, 20000}, {0.001, 0}});
-  pumpe.addKennlinie();
-  CHydrixInterpolation out;
-  out.Add(1, 1);
-  EXPECT_EQ(pumpe.getStatischeKennlinie(-1), nullptr);
-  EXPECT_EQ(pumpe.getStatischeKennlinie(2), nullptr);
-  EXPECT_FALSE(pumpe.getStatischeKennlinie(2, out));
-  EXPECT_TRUE(out.isEmpty());  // emptied even when the curve does not exist
-  EXPECT_TRUE(pumpe.getStatischeKennlinie(0, out));
-  expectPairs(out, {{0, 20000}, {0.001, 0}}, "curve 0");
-  EXPECT_TRUE(pumpe.getStatischeKennlinie(1, out));  // an empty curve exists all the same
-  EXPECT_TRUE(out.isEmpty());
-}
 
 TEST(StaticCurves, HighestAndLowestUseStrictComparisons) {
   struct Case {

@@ -1,5 +1,5 @@
 // Accessories gathered from the vectors a product references, the hints for references to
-// missing records, and their way into the variants.
+// missing records, and the refusal of other sheets.
 
 #include <gtest/gtest.h>
 
@@ -97,40 +97,6 @@ TEST_F(ConversionTest, AccessoriesOfOtherSheetsAreRefused) {
   EXPECT_EQ(entries(), (std::vector<Entry>{{1800, "Hinweis zu Zubehör-Verweis in Armaturmodell Modell Z",
                                             "Die Blatt-Nr 3 wird bei der Ermittlung von Zubehör-Verweisen nicht "
                                             "unterstützt."}}));
-}
-
-// The sample heating catalog: the thermostatic valve's products reference the head and the
-// remote sensor; one of them all accessory vectors of its model ("???"); the balancing valve
-// comes with two measuring nipples, which its variant takes over.
-TEST_F(ConversionTest, SampleCatalogAccessories) {
-  CVDIDoc document;
-  ASSERT_TRUE(document.Load(samplePath("catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI"), false, 0));
-  const AccessoryResolver resolver(&document);
-  const Accessory head{"Thermostatkopf K", "AQ-TK-01", 1, 30001, 1, 1.0f};
-  const Accessory sensor{"Fernfühler F2", "AQ-FF-02", 2, 35001, 1, 1.0f};
-  const Accessory key{"Voreinstellschlüssel", "AQ-VS-01", 3, 30001, 2, 1.0f};
-  const std::vector<std::vector<Accessory>> expected{{head, sensor}, {head, key, sensor}, {head}};
-  const auto products = productsOf(&document, 3);
-  ASSERT_EQ(products.size(), expected.size());
-  for (std::size_t i = 0; i < products.size(); ++i) {
-    hydArmatur source;
-    resolver.Gather(products[i], source);
-    EXPECT_EQ(accessoriesOf(source), expected[i]) << "product " << i;
-  }
-
-  const auto balancing = productsOf(&document, 6);
-  ASSERT_EQ(balancing.size(), 2u);
-  std::vector<std::unique_ptr<hydArmatur>> sources;
-  for (const CVDIBase* product : balancing) {
-    sources.push_back(std::make_unique<hydArmatur>());
-    resolver.Gather(product, *sources.back());
-  }
-  hydArmaturenModell model;
-  ASSERT_EQ(BuildModel(model, balancing, {0.0, 0.0}, {sources[0].get(), sources[1].get()}), 2);
-  const Accessory nipples{"Messnippel M", "AQ-MN-01", 4, 30001, 3, 2.0f};
-  EXPECT_EQ(accessoriesOf(*model.getArmaturAt(0)), std::vector<Accessory>{nipples});
-  EXPECT_EQ(accessoriesOf(*model.getArmaturAt(1)), std::vector<Accessory>{nipples});
-  EXPECT_TRUE(entries().empty());
 }
 
 }  // namespace

@@ -103,62 +103,6 @@ TEST_F(DocumentLoad, AcceptsOrRefusesByTheFirstLine) {
   }
 }
 
-TEST_F(DocumentLoad, FilesThatCannotBeReadGiveErrorTen) {
-  const std::string readText = "Bitte prüfen ob die VDI-Datei das richtige Format hat.\nDateipfad:\n";
-  struct Case {
-    const char* file;
-    const char* content;  // null: no file
-    std::string title;
-    std::string text;
-  };
-  const std::vector<Case> cases = {
-      {"missing.vdi", nullptr, "Datei konnte nicht gefunden werden.",
-       "Bitte prüfen ob die VDI-Datei vorhanden ist.\nDateipfad:\n"},
-      {"empty.vdi", "", "Fehler beim lesen einer Datei: Datei hat keinen Inhalt.", readText},
-      {"damaged.vdix", "ARMAKON-VDIX 1 1252 4 00000000\r\n!!!!\r\n", "Datei konnte nicht gelesen werden.", readText},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.file);
-    reports().clear();
-    const std::string path = c.content ? temp.write(c.file, c.content) : temp.path(c.file);
-    CVDIDoc document;
-    EXPECT_FALSE(document.Load(path, false, 0));
-    EXPECT_TRUE(document.IsLoaded());
-    EXPECT_FALSE(document.IsParsed());
-    EXPECT_EQ(document.GetPath(), path);
-    ASSERT_EQ(reports().size(), 1u);
-    EXPECT_EQ(reports().entries().front().code, 10);
-    EXPECT_EQ(reports().entries().front().detail, storedDetail(c.title, c.text + path));
-  }
-}
-
-TEST_F(DocumentLoad, ReloadingReplacesTheTreeAndTheLayout) {
-  const std::string old = temp.write("a.tga", crlf({"010;1098;Alt", "100;2;Heizung"}));
-  const std::string current = temp.write("b.vdi", crlf({"010;2;201601;Neu"}));
-  CVDIDoc document;
-  ASSERT_TRUE(document.Load(old, false, 0));
-  EXPECT_TRUE(document.IsOldFormat());
-  ASSERT_TRUE(document.Load(current, false, 0));
-  EXPECT_FALSE(document.IsOldFormat());
-  ASSERT_EQ(document.GetChildCount(), 1u);
-  EXPECT_EQ(document.GetChild(0)->GetChildCount(), 0u);
-  EXPECT_EQ(document.GetFileName(), "b.vdi");
-}
-
-TEST_F(DocumentLoad, OldLayoutFieldsAreMappedThroughTheDocument) {
-  CVDIDoc document;
-  ASSERT_TRUE(document.Load(doctest::samplePath("catalogs/ThermaNord/VDI_2/TN_HEIZUNG.TGA"), false, 0));
-  const CVDIBase* header = document.GetChild(0);
-  EXPECT_EQ(GetField(header, 3), "1098");           // date: field 2 of the old header
-  EXPECT_EQ(GetField(header, 6), "");               // no web page in the old layout
-  EXPECT_EQ(GetField(header, 4), "ThermaNord Wärmetechnik");
-  const CVDIBase* technical = FindRecord(&document, 70000, 2);
-  ASSERT_NE(technical, nullptr);
-  EXPECT_EQ(GetField(technical, 5), "15");          // DN: field 4 of the old 700
-  EXPECT_EQ(GetField(technical, 13), "1");          // presettable: field 12
-  EXPECT_EQ(GetField(technical, 5, true), "0.7");   // raw: the old field 5, the kvs
-}
-
 TEST_F(DocumentLoad, SkipDetailLeavesOutDocumentsAndOldInstallationData) {
   CVDIDoc current;
   ASSERT_TRUE(current.Load(doctest::samplePath("catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI"), true, 0));
@@ -173,18 +117,6 @@ TEST_F(DocumentLoad, SkipDetailLeavesOutDocumentsAndOldInstallationData) {
   found.clear();
   CollectRecords(&old, 72000, found);
   EXPECT_TRUE(found.empty());
-}
-
-TEST_F(DocumentLoad, TreeWrittenBackGivesTheFileLines) {
-  const std::string path = doctest::samplePath("catalogs/Aqualis/VDI_17/AQ_TRINKWASSER.VDI");
-  StringList fileLines;
-  ASSERT_TRUE(hydStrUtil::readStringlistFromFile(fileLines, path, kCodePage1252));
-  CVDIDoc document;
-  ASSERT_TRUE(document.Load(path, false, 0));
-  StringList written;
-  document.AppendAllLines(written);
-  EXPECT_EQ(written, fileLines);
-  EXPECT_TRUE(document.GetRawLines().empty());
 }
 
 TEST_F(DocumentLoad, HostileFilesGiveEntriesNotCrashes) {
@@ -254,21 +186,6 @@ TEST(Descriptions, BlockChoiceByGuidelineDate) {
   }
 }
 
-TEST(Descriptions, TypeLinesAndTheirDescriptions) {
-  const StringList lines = {"DATUMRICHTLINIE 201601",
-                            "710.01", "", "kurz",  // an empty line is dropped; a short description counts
-                            "eine lange Zeile, die keinem Typ folgt",
-                            "970.29", "Dokument",
-                            "800", "Ausführung",
-                            "DATUMRICHTLINIE 202001", "900", "aus dem nächsten Block"};
-  CVDITemplate descriptions;
-  ASSERT_EQ(descriptions.LoadFromLines(lines, "201601"), CVDITemplate::LoadResult::Loaded);
-  EXPECT_EQ(descriptions.GetDescriptions(),
-            (std::map<int, std::string>{{71001, "kurz"}, {97029, "Dokument"}, {80000, "Ausführung"}}));
-  EXPECT_EQ(CVDITemplate::FileName(2), "vdi3805-Blatt02-Beschreibungen.txt");
-  EXPECT_EQ(CVDITemplate::FileName(17), "vdi3805-Blatt17-Beschreibungen.txt");
-}
-
 TEST_F(DocumentLoad, DescriptionsComeWithTheLoadAndAWarningWhenTooNew) {
   temp.write(CVDITemplate::FileName(17), crlf({"DATUMRICHTLINIE 201001", "710.05", "Druckminderer"}));
   ScriptedPlatform screen;
@@ -289,57 +206,6 @@ TEST_F(DocumentLoad, DescriptionsComeWithTheLoadAndAWarningWhenTooNew) {
   ASSERT_TRUE(withoutFile.Load(temp.write("c.vdi", crlf({"010;2;201601;H"})), false, 0));
   EXPECT_EQ(screen.calls().size(), 1u);
   EXPECT_TRUE(reports().empty());
-}
-
-// ---------------------------------------------------------------- file check
-
-TEST_F(DocumentLoad, CheckBeforeAddingToACatalog) {
-  const std::string sheet2 = temp.write("h.VDI", crlf({"010;2;201601;H"}));
-  const std::string encoded = temp.write("h.vdix", crlf({"010;2;201601;H"}));
-  const std::string old = temp.write("o.TGA", crlf({"010;1098;Alt"}));
-  const std::string old0998 = temp.write("p.tga", crlf({"010;0998;Alt"}));
-  const std::string text = temp.write("t.txt", crlf({"010;2;201601;H"}));
-  const std::string empty = temp.write("e.vdi", "");
-  const std::string missing = temp.path("fehlt.vdi");
-  struct Case {
-    std::string path;
-    int sheet;
-    std::string title;  // empty: accepted
-    std::string text;
-  };
-  const std::vector<Case> cases = {
-      {missing, 0, "", ""},
-      {sheet2, 2, "", ""},
-      {encoded, 2, "", ""},
-      {old, 2, "", ""},
-      {missing, 2, "Datei konnte nicht gefunden werden.",
-       "Bitte prüfen ob die VDI-Datei vorhanden ist.\nDateipfad:\n" + missing},
-      {empty, 2, "Datei konnte nicht gelesen werden.",
-       "Bitte prüfen ob die VDI-Datei das richtige Format hat.\nDateipfad:\n" + empty},
-      {text, 2, "Datei hat eine falsche Dateiendung.", "Diese Dateiendung ist nicht erlaubt.\nDateipfad:\n" + text},
-      {old, 17, "TGA-Datei hat das falsche Datum.",
-       "Dieses Ausgabedatum und somit der Datenstandard wird derzeit nicht unterstützt oder ist nicht "
-       "erlaubt.\nDateipfad:\n" + old},
-      {old0998, 2, "TGA-Datei hat das falsche Datum.",
-       "Dieses Ausgabedatum und somit der Datenstandard wird derzeit nicht unterstützt oder ist nicht "
-       "erlaubt.\nDateipfad:\n" + old0998},
-      {sheet2, 17, "VDI-Datei hat die falsche Blattnummer.",
-       "Erwartete Blattnummer: 17, in der Datei gefundene Blattnummer: 2.\nDateipfad:\n" + sheet2},
-  };
-  ScriptedPlatform screen;
-  ScopedPlatform installed(screen);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.path + " sheet " + std::to_string(c.sheet));
-    const VdiFileCheck check = InspectVdiFile(c.path, c.sheet);
-    EXPECT_EQ(check.accepted, c.title.empty());
-    EXPECT_EQ(check.title, c.title);
-    EXPECT_EQ(check.text, c.text);
-  }
-  EXPECT_FALSE(CheckVdiFile(sheet2, 17));
-  EXPECT_TRUE(CheckVdiFile(sheet2, 2));
-  ASSERT_EQ(screen.calls().size(), 1u);
-  EXPECT_EQ(screen.calls()[0].caption, "VDI-Datei hat die falsche Blattnummer.");
-  EXPECT_TRUE(reports().empty());  // the check shows, it does not log
 }
 
 }  // namespace

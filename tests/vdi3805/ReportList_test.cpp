@@ -35,21 +35,6 @@ TEST(ReportList, CodesAreClampedPerClass) {
   EXPECT_EQ(list.errorCount(), 5);
 }
 
-TEST(ReportList, StateAndErrorCount) {
-  CMiniReportUtil list;
-  EXPECT_EQ(list.state(), CMiniReportUtil::kStateEmpty);
-  list.addHint(10, "Hinweis", "");
-  list.addHint(1000, "Hinweis", "");
-  EXPECT_EQ(list.state(), CMiniReportUtil::kStateHintsOnly);
-  EXPECT_EQ(list.errorCount(), 0);
-  list.addError(1000, "Fehler", "");
-  EXPECT_EQ(list.state(), CMiniReportUtil::kStateErrors);
-  EXPECT_EQ(list.errorCount(), 1);
-  list.clear();
-  EXPECT_EQ(list.state(), CMiniReportUtil::kStateEmpty);
-  EXPECT_THROW(list.entry(0), std::invalid_argument);
-}
-
 TEST(ReportList, SortIsByCodeAndStable) {
   CMiniReportUtil list;
   const struct {
@@ -63,80 +48,6 @@ TEST(ReportList, SortIsByCodeAndStable) {
   std::vector<std::string> titles;
   for (const auto& e : list.entries()) titles.push_back(e.title);
   EXPECT_EQ(titles, (std::vector<std::string>{"e1", "e20a", "e20b", "h1", "h5a", "h5b"}));
-}
-
-TEST(ReportList, DetailIsStoredUnderTheTitleWithCrLf) {
-  const struct {
-    const char* title;
-    const char* detail;
-    const char* stored;
-  } cases[] = {
-      {"Titel", "", ""},
-      {"Titel", " \n\t ", ""},
-      {"  Titel  ", "  eins  ", "Titel:\r\n\r\neins"},
-      {"Titel", "eins\nzwei", "Titel:\r\n\r\neins\r\nzwei"},
-      {"Titel", "eins\r\nzwei", "Titel:\r\n\r\neins\r\nzwei"},
-      {"Titel", "eins\n\nzwei\n", "Titel:\r\n\r\neins\r\n\r\nzwei"},
-  };
-  for (const auto& c : cases) {
-    CMiniReportUtil list;
-    list.addError(1, c.title, c.detail);
-    EXPECT_EQ(list.entry(0).title, "Titel");
-    EXPECT_EQ(list.entry(0).detail, c.stored) << c.detail;
-  }
-}
-
-TEST(ReportList, RecordAddsManufacturerInfoAndContext) {
-  auto full = parseDocument({"010;2;201601;Muster GmbH;;www.muster.example;Erste Zeile¶Zweite Zeile", "100;1",
-                             "110;5;;Modell", "700;12", "710.01;3"});
-  auto bare = parseDocument({"010;2;201601;Muster GmbH", "100;1", "110;5", "700;12"});
-  const std::string contact = "Bei Fragen zu diesen Produktdaten wenden Sie sich bitte an den Hersteller (Muster GmbH).";
-  const struct {
-    const CVDIBase* root;
-    bool documentInfo, recordContext;
-    const char* detail;
-    std::string stored;
-  } cases[] = {
-      {full.get(), true, false, "Text",
-       "Titel:\r\n\r\nText\r\n\r\n" + contact +
-           "\r\nWebseite des Herstellers: www.muster.example"
-           "\r\nKommentar des Herstellers in dieser VDI-Datei: Erste Zeile\r\nZweite Zeile"},
-      {bare.get(), true, false, "Text", "Titel:\r\n\r\nText\r\n\r\n" + contact},
-      {bare.get(), false, true, "Text",
-       "Titel:\r\n\r\n[Satzart;Index;] -> 010;2; -> 100;1; -> 110;5; -> 700;12;\r\n\r\nText"},
-      {bare.get(), true, true, "",
-       "Titel:\r\n\r\n[Satzart;Index;] -> 010;2; -> 100;1; -> 110;5; -> 700;12;\r\n\r\n\r\n\r\n" + contact},
-      {bare.get(), false, false, "", ""},
-  };
-  for (const auto& c : cases) {
-    CMiniReportUtil list;
-    list.setIncludeDocumentInfo(c.documentInfo);
-    list.setIncludeRecordContext(c.recordContext);
-    list.addHint(1, "Titel", c.detail, FindRecord(c.root, 70000));
-    EXPECT_EQ(list.entry(0).detail, c.stored) << c.documentInfo << c.recordContext;
-  }
-}
-
-TEST(ReportList, SeenFlagAndShow) {
-  CMiniReportUtil list;
-  EXPECT_FALSE(list.seen());
-  list.clear();
-  EXPECT_TRUE(list.seen());
-  list.addHint(5, "Hinweis", "");
-  list.addError(3, " Erster\r\nTeil ", "");
-  EXPECT_FALSE(list.seen());
-
-  ScriptedPlatform script;
-  ScopedPlatform installed(script);
-  list.show("Muster");
-  list.show();
-  EXPECT_TRUE(list.seen());
-  const auto calls = script.calls();
-  ASSERT_EQ(calls.size(), 2u);
-  EXPECT_EQ(calls[0].kind, PlatformCallKind::ShowMessage);
-  EXPECT_EQ(calls[0].caption, "Reportliste - Muster");
-  EXPECT_EQ(calls[0].text, "ErsterTeil\nHinweis");  // sorted, line breaks of titles removed
-  EXPECT_EQ(calls[1].caption, "Reportliste");
 }
 
 TEST(ReportList, EntriesFiledFromSeveralThreadsArriveWhole) {

@@ -92,28 +92,6 @@ TEST_F(ConversionTest, SeventyNinePercentOfTheSettingsMustBeUsable) {
   }
 }
 
-TEST_F(ConversionTest, LastRecordWithoutSettingAndMissingKv) {
-  {
-    auto document = valve({setting(1, "3", "1.0"), setting(2, "2", "0.6"), setting(3, "", "0.1")});
-    hydArmaturenModell model;
-    const hydArmaturDross* variant = convert(*document, model);
-    ASSERT_NE(variant, nullptr);
-    EXPECT_EQ(nodesOf(variant->getKurve()),
-              (std::vector<Node>{{3, "3", 1.0f}, {2, "2", 0.6f}, {-9999, "keine Einstellung", 0.1f}}));
-    EXPECT_TRUE(entries().empty());
-  }
-  {
-    auto document = valve({setting(1, "2", "1.0"), setting(2, "1", "")});
-    hydArmaturenModell model;
-    const hydArmaturDross* variant = convert(*document, model);
-    ASSERT_NE(variant, nullptr);
-    EXPECT_EQ(nodesOf(variant->getKurve()), (std::vector<Node>{{2, "2", 1.0f}, {1, "1", 0.0f}}));
-    EXPECT_EQ(entries(), (std::vector<Entry>{{1050, kTitle,
-                                              "Es ist kein kv-Wert hinterlegt. Der Eintrag wird als Null "
-                                              "interpretiert.\nSiehe Satzart 710.01 mit Index 2."}}));
-  }
-}
-
 TEST_F(ConversionTest, InterpolationInstructions) {
   struct Case {
     const char* name;
@@ -223,102 +201,6 @@ TEST_F(ConversionTest, DuplicateSettingsAreErrorsDuplicateKvAreHints) {
                                               "sollte nicht mehr als einmal vorkommen.\nMögliche Ursache: "
                                               "unzureichende numerische Präzision der Daten.\n" +
                                                   see}}));
-  }
-}
-
-TEST_F(ConversionTest, PresettableFlagAndMissingSettings) {
-  const std::string fewer =
-      "Es sind weniger als zwei Datensätze der Satzart 710.01 hinterlegt, obwohl diese Armatur als Voreinstellbar "
-      "deklariert wurde. Diese wird in der weiteren Verwendung als nicht einstellbar behandelt.\nSiehe Satzart 700 mit "
-      "Index 1 (lfd. Nr.13).";
-  const std::string more =
-      "Es ist mehr als ein Datensatz der Satzart 710.01 hinterlegt, obwohl diese Armatur als nicht Voreinstellbar "
-      "deklariert wurde. Diese wird in der weiteren Verwendung als einstellbar behandelt.\nSiehe Satzart 700 mit Index "
-      "1 (lfd. Nr.13).";
-  struct Case {
-    const char* name;
-    int sheet, type, presettable;
-    std::vector<std::string> settings;
-    std::vector<std::string> hints;
-  } cases[] = {
-      {"balancing valve without settings", 2, 4, 1, {},
-       {fewer,
-        "Dieses Strangregulierventil hat keine Einstellungen hinterlegt (Datensätze der Satzart 710.01). Bitte "
-        "prüfen.\nSiehe Satzart 700 mit Index 1."}},
-      {"throttle without settings", 17, 2, 0, {},
-       {"Dieses Armatur hat keine Einstellungen hinterlegt (Datensätze der Satzart 710.01). Bitte prüfen.\nSiehe "
-        "Satzart 700 mit Index 1."}},
-      {"screw connection without settings", 2, 2, 0, {}, {}},
-      {"declared presettable, one setting", 2, 2, 1, {setting(1, "1", "0.5")}, {fewer}},
-      {"declared fixed, two settings", 2, 2, 0, {setting(1, "2", "0.5"), setting(2, "1", "0.3")}, {more}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    CMiniReportUtil::instance().clear();
-    auto document = valve(c.settings, c.sheet, c.type, c.presettable);
-    hydArmaturenModell model;
-    const hydArmaturDross* variant = convert(*document, model);
-    ASSERT_NE(variant, nullptr);
-    EXPECT_EQ(variant->getKurve().getCount(), static_cast<int>(c.settings.size()));
-    std::vector<std::string> hints;
-    for (const Entry& entry : entries()) {
-      EXPECT_EQ(entry.code, 1045);
-      hints.push_back(entry.text);
-    }
-    EXPECT_EQ(hints, c.hints);
-  }
-}
-
-TEST_F(ConversionTest, UnitsAndLimits) {
-  const std::vector<std::string> settings{"710.01;1;;;2;2;;;0.8;;;0.3;1.4", "710.01;2;;;1;1;;;0.4;;;0.2;1.5"};
-  {
-    auto document = valve(settings, 2);
-    hydArmaturenModell model;
-    const hydArmaturDross* variant = convert(*document, model);
-    ASSERT_NE(variant, nullptr);
-    EXPECT_EQ(variant->getKurve().getEinheitx(), "Umdrehungen");
-    EXPECT_EQ(variant->getKurve().getEinheity(), "m³/h");
-    EXPECT_EQ(variant->getEinheitEinst(), "Umdrehungen");
-    EXPECT_FLOAT_EQ(variant->getDpmin(), 0.2f);
-    EXPECT_FLOAT_EQ(variant->getDpmax(), 1.5f);
-  }
-  {
-    auto document = valve(settings, 17);
-    hydArmaturenModell model;
-    const hydArmaturDross* variant = convert(*document, model);
-    ASSERT_NE(variant, nullptr);
-    EXPECT_EQ(variant->getKurve().getEinheitx(), "Stufe");
-    EXPECT_EQ(variant->getEinheitEinst(), "");
-    EXPECT_FLOAT_EQ(variant->getDpmin(), 0.2f);
-    EXPECT_FLOAT_EQ(variant->getDpmax(), 0.0f);  // the upper limit is a sheet-2 field
-  }
-}
-
-// The sample catalogs: the screw connection of the heating file (a step width at setting 1,
-// settings given from closed to open) and the throttle of the drinking-water file (a step
-// count of 2 between 4 and 3).
-TEST_F(ConversionTest, SampleCatalogSettingCurves) {
-  struct Case {
-    const char* file;
-    int modelIndex;
-    int type;
-    std::vector<Node> nodes;
-  } cases[] = {
-      {"catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI", 4, 202,
-       {{4, "4", 1.4f}, {3, "3", 1.0f}, {2, "2", 0.65f}, {1.5f, "1.5", 0.475f}, {1, "1", 0.3f}}},
-      {"catalogs/Aqualis/VDI_17/AQ_TRINKWASSER.VDI", 2, 1702,
-       {{5, "5", 1.6f}, {4, "4", 1.2f}, {3.5f, "3.5", 1.0f}, {3, "3", 0.8f}, {2, "2", 0.5f}, {1, "1", 0.25f}}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.file);
-    CMiniReportUtil::instance().clear();
-    CVDIDoc document;
-    ASSERT_TRUE(document.Load(samplePath(c.file), false, 0));
-    hydArmaturenModell model;
-    ASSERT_EQ(build(model, productsOf(&document, c.modelIndex)), 1);
-    EXPECT_EQ(model.getHydArmType(), c.type);
-    EXPECT_EQ(nodesOf(model.getArmaturAt(0)->getKurve()), c.nodes);
-    EXPECT_TRUE(entries().empty());
   }
 }
 

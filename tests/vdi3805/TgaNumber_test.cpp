@@ -148,42 +148,12 @@ TEST_F(TgaNumber, OldLayoutUsesNarrowGroups) {
   EXPECT_NE(reports().entry(0).detail.find("Satz 700 (Stelle 31 bis 34)"), std::string::npos);
 }
 
-TEST_F(TgaNumber, ProductOutsideAModelFindsNothing) {
-  // No 110 accepts the product, so it hangs below the 010 and has no model to search.
-  auto document = parseDocument({"010;2;201601;M", "700;12", "800;1;" + tga({{700, "00012"}, {250, "???"}}) + ";X"});
-  EXPECT_TRUE(referenced(product(*document)).empty());
-  ASSERT_EQ(reports().size(), 1u);
-  EXPECT_NE(reports().entry(0).detail.find("Satz 700 (Stelle 46 bis 50)"), std::string::npos);
-}
-
 TEST_F(TgaNumber, LengthCountsCharactersNotBytes) {
   // 50 ASCII characters and three umlauts: 53 characters, 56 bytes.
   std::string number = tga({{100, "001"}, {110, "005"}, {700, "00012"}}).substr(0, 50) + "äää";
   auto document = catalog("800;1;" + number + ";Ventil");
   EXPECT_EQ(referenced(product(*document), 700), std::vector<std::string>{"700;12"});
   EXPECT_EQ(reports().errorCount(), 0);
-}
-
-TEST_F(TgaNumber, ReferencesAreResolvedOnceAndFiltered) {
-  auto document = catalog("800;1;" +
-                          tga({{100, "001"}, {110, "005"}, {200, "001"}, {250, "???"}, {300, "009"}, {700, "00013"}}) +
-                          ";Ventil");
-  const CVDIBase* record = product(*document);
-  EXPECT_EQ(reports().size(), 0u) << "nothing is resolved before the first use";
-  EXPECT_EQ(referenced(record, 250), (std::vector<std::string>{"250;2", "250;4"}));
-  EXPECT_EQ(reports().size(), 1u);
-  EXPECT_EQ(referenced(record, 25000), (std::vector<std::string>{"250;2", "250;4"}));
-  EXPECT_EQ(referenced(record, 700), std::vector<std::string>{"700;13"});
-  EXPECT_TRUE(referenced(record, 123).empty());
-  EXPECT_TRUE(referenced(record, 800).empty());
-  EXPECT_EQ(referenced(record, 0), (std::vector<std::string>{"200;1", "250;2", "250;4", "700;13"}));
-  EXPECT_EQ(reports().size(), 1u) << "the missing 300 is reported once";
-
-  EXPECT_EQ(GetField(GetTechnicalData(record), 2), "13");
-  const CVDIBase* technical = FindRecord(document.get(), 70000, 12);
-  EXPECT_EQ(GetTechnicalData(technical), technical);
-  EXPECT_EQ(GetTechnicalData(record->GetParent()), nullptr);
-  EXPECT_TRUE(referenced(technical).empty()) << "only product records reference";
 }
 
 }  // namespace
