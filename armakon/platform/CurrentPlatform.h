@@ -14,6 +14,9 @@ namespace armakon {
 // The platform in use; never null.
 PlatformServices& platform() noexcept;
 
+// Whether a platform is installed (false while the headless default serves).
+bool platformInstalled() noexcept;
+
 // Installs `next` (null: the headless default) and returns the one that was in use.
 PlatformServices& setPlatform(PlatformServices* next) noexcept;
 
