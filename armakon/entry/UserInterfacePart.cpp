@@ -25,7 +25,7 @@ void loadUserInterfacePart() {
 }
 
 void releaseUserInterfacePart() {
-  if (loadedPlatform != nullptr && platformInstalled() && &platform() == loadedPlatform) setPlatform(nullptr);
+  if (loadedPlatform != nullptr && installedPlatform() == loadedPlatform) setPlatform(nullptr);
   loadedPlatform = nullptr;
 }
 

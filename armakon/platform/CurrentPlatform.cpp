@@ -22,7 +22,7 @@ PlatformServices& platform() noexcept {
   return current != nullptr ? *current : headlessPlatform();
 }
 
-bool platformInstalled() noexcept { return installed.load(std::memory_order_acquire) != nullptr; }
+PlatformServices* installedPlatform() noexcept { return installed.load(std::memory_order_acquire); }
 
 PlatformServices& setPlatform(PlatformServices* next) noexcept {
   PlatformServices* previous = installed.exchange(next, std::memory_order_acq_rel);

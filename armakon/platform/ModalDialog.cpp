@@ -15,7 +15,7 @@ void setUserInterfaceLoader(UserInterfaceLoader loader) noexcept {
 }
 
 int showModal(ModalDialog& dialog) {
-  if (!platformInstalled()) {
+  if (installedPlatform() == nullptr) {
     if (UserInterfaceLoader loader = userInterfaceLoader.load(std::memory_order_acquire)) loader();
   }
   return platform().runModal(dialog);
