@@ -57,6 +57,7 @@
 #include "armakon/pumps/Netzpunkt.h"
 #include "armakon/pumps/hydPumpenManager.h"
 
-// Catalog folders and translation.
+// Catalog folders, translation, numbers independent of the process locale.
+#include "armakon/components/NumberText.h"
 #include "armakon/components/Translation.h"
 #include "armakon/components/hydCatalogManager.h"
