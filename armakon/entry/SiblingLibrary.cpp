@@ -54,8 +54,9 @@ void* loadSiblingLibrary(std::string_view name, const std::filesystem::path& mod
   const std::filesystem::path file = findSiblingLibrary(base, name);
   errno = 0;
   void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-  const int error = fileExists(file) ? errno : ENOENT;
+  const int loadError = errno;
   if (handle == nullptr && !quiet) {
+    const int error = fileExists(file) ? loadError : ENOENT;
     platform().showError(formatC("\nError loading module: %s\n%i", std::string(name).c_str(), error));
   }
   return handle;
