@@ -5,11 +5,13 @@
 // shows it with showModal (ModalDialog.h) and writes the dialog's outputs back into the
 // request. A slot without a function answers kDialogCancel, as a dialog the user closed.
 //
-// Plugging a dialog class in, once at start-up:
+// Plugging a dialog class in, once at start-up of the entry (the dialogs know nothing of the
+// entry, so the request is unpacked here):
 //   valveCatalogDialog().setRunner([](ValveCatalogRequest& request) {
-//     CVDIKatalogDlg dialog(request);             // inputs from the request
+//     CVDIKatalogDlg dialog(CVDIData::instance(), request.model, request.types, ...);
+//     dialog.setParentWindow(request.parent);
 //     const int result = showModal(dialog);
-//     request.lastDocument = dialog.document();   // outputs back
+//     request.lastDocument = dialog.preselectedDocument();   // outputs back
 //     return result;
 //   });
 

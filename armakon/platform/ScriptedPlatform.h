@@ -9,8 +9,8 @@
 // in the order they are shown (a dialog opened from another takes the one after it): the
 // dialog is opened, the script acts as the user on it, and a dialog it leaves open is
 // cancelled. Without a script the dialog is not opened and ends with cancel. Timers do not
-// run by themselves: tickTimers() runs one
-// tick of every running timer on the calling thread, so a test decides when time passes.
+// run by themselves: tickTimers() runs one tick of every running timer on the calling
+// thread, so a test decides when time passes.
 
 #include <cstddef>
 #include <deque>
