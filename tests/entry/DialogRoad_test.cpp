@@ -49,22 +49,5 @@ TEST(DialogRoad, WithoutAPlatformTheUserInterfacePartIsLoadedFirstAndAMissingOne
   setUserInterfaceLoader(&loadUserInterfacePart);
 }
 
-TEST(DialogRoad, AScriptActsAsTheUserAndADialogItLeavesOpenIsCancelled) {
-  ScriptedPlatform scripted;
-  ScopedPlatform installed(scripted);
-  int opened = 0;
-  struct Counting : CSplitterDlg {
-    explicit Counting(int& opened) : opened_(opened) {}
-    void onOpen() override { ++opened_; }
-    int& opened_;
-  } dialog(opened);
-  scripted.queueDialog([](ModalDialog&) {});
-  EXPECT_EQ(showModal(dialog), kDialogCancel);
-  EXPECT_EQ(opened, 1);
-  EXPECT_TRUE(dialog.hasEnded());
-  EXPECT_TRUE(scripted.scriptUsedUp());
-  EXPECT_EQ(scripted.calls().at(0).dialogResult, kDialogCancel);
-}
-
 }  // namespace
 }  // namespace armakon
