@@ -4,7 +4,7 @@
 #   scripts/dev.sh demo       install what is missing, build, run the main job on sample data
 #   scripts/dev.sh test       install what is missing, build, run the whole test suite
 #   scripts/dev.sh sanitize   the test suite again under AddressSanitizer + UBSan, then TSan
-#   scripts/dev.sh consumer   install the library into a prefix and build examples/consumer against it
+#   scripts/dev.sh consumer   install the library, build and run examples/consumer on its shared library
 #   scripts/dev.sh fuzz [S]   build the libFuzzer targets with clang and run each for S seconds (default 60)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -75,6 +75,10 @@ case "${1:-}" in
     cmake --install build --prefix build-prefix >/dev/null
     cmake -S examples/consumer -B build-consumer -DCMAKE_PREFIX_PATH="$root/build-prefix" >/dev/null
     cmake --build build-consumer -j "$jobs"
+    # The host must run on the installed shared library, not on a copy linked into it.
+    needed=$(readelf -d build-consumer/consumer | sed -n 's/.*NEEDED.*\[\(libarmakon\.so[^]]*\)\].*/\1/p')
+    [ -n "$needed" ] && ls build-prefix/lib*/"$needed" >/dev/null || { echo "consumer: libarmakon.so not linked from the package" >&2; exit 1; }
+    echo "consumer links $needed"
     ./build-consumer/consumer
     ;;
   fuzz)

@@ -22,6 +22,8 @@ PlatformServices& platform() noexcept {
   return current != nullptr ? *current : headlessPlatform();
 }
 
+PlatformServices* installedPlatform() noexcept { return installed.load(std::memory_order_acquire); }
+
 PlatformServices& setPlatform(PlatformServices* next) noexcept {
   PlatformServices* previous = installed.exchange(next, std::memory_order_acq_rel);
   return previous != nullptr ? *previous : headlessPlatform();

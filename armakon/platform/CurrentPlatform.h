@@ -14,6 +14,9 @@ namespace armakon {
 // The platform in use; never null.
 PlatformServices& platform() noexcept;
 
+// The installed platform; null while the headless default serves.
+PlatformServices* installedPlatform() noexcept;
+
 // Installs `next` (null: the headless default) and returns the one that was in use.
 PlatformServices& setPlatform(PlatformServices* next) noexcept;
 
@@ -24,14 +27,15 @@ HeadlessPlatform& headlessPlatform() noexcept;
 // previous one back afterwards.
 class ScopedPlatform {
  public:
-  explicit ScopedPlatform(PlatformServices& installed) noexcept
-      : previous_(setPlatform(&installed)) {}
-  ~ScopedPlatform() { setPlatform(&previous_); }
+  explicit ScopedPlatform(PlatformServices& installed) noexcept : previous_(installedPlatform()) {
+    setPlatform(&installed);
+  }
+  ~ScopedPlatform() { setPlatform(previous_); }
   ScopedPlatform(const ScopedPlatform&) = delete;
   ScopedPlatform& operator=(const ScopedPlatform&) = delete;
 
  private:
-  PlatformServices& previous_;
+  PlatformServices* previous_;  // null: none was installed
 };
 
 }  // namespace armakon

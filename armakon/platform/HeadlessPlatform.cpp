@@ -45,6 +45,8 @@ std::unique_ptr<PeriodicTimer> HeadlessPlatform::startTimer(std::chrono::millise
   return std::make_unique<ThreadTimer>(interval, std::move(tick));
 }
 
+int HeadlessPlatform::runModal(ModalDialog&) { return kDialogCancel; }
+
 std::vector<ShownMessage> HeadlessPlatform::messages() const {
   std::lock_guard<std::mutex> guard(lock_);
   return {messages_.begin(), messages_.end()};

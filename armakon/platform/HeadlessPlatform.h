@@ -1,8 +1,8 @@
 #pragma once
 // The platform of a process without a user interface (the command-line tool, a server, a
 // host that has not installed its own): nobody can answer, so questions get the cautious
-// answer (Cancel for yes/no/cancel, No for yes/no), file choosers return nothing, and
-// nothing is opened. Every message and question is kept, so the host or the tool can show
+// answer (Cancel for yes/no/cancel, No for yes/no), file choosers return nothing, nothing
+// is opened, and a modal dialog ends with cancel without being opened. Every message and question is kept, so the host or the tool can show
 // them afterwards. Timers run on threads of their own (ThreadTimer).
 //
 // The log holds the latest kMessageLimit entries; older ones are dropped and counted, so a
@@ -38,6 +38,7 @@ class HeadlessPlatform : public PlatformServices {
   bool openWithSystem(const std::string& path) override;
   std::unique_ptr<PeriodicTimer> startTimer(std::chrono::milliseconds interval,
                                             std::function<void()> tick) override;
+  int runModal(ModalDialog& dialog) override;
 
   // The kept messages, oldest first.
   std::vector<ShownMessage> messages() const;

@@ -3,7 +3,8 @@
 //
 // The dialogs of the library show message boxes, ask yes/no and yes/no/cancel questions,
 // let the user choose files, open written files and data sheets with the system's viewer,
-// and poll background work with a timer. All of that goes through this interface, so the
+// poll background work with a timer, and are shown modally (runModal; ModalDialog.h tells
+// how a dialog reaches the screen). All of that goes through this interface, so the
 // library runs the same under a graphical host, the command-line tool (headless) and the
 // tests (scripted). The one in use is reached through platform() (CurrentPlatform.h).
 //
@@ -18,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "armakon/platform/ModalDialog.h"
 #include "armakon/platform/PeriodicTimer.h"
 
 namespace armakon {
@@ -64,6 +66,9 @@ class PlatformServices {
   // it touches. Never null.
   virtual std::unique_ptr<PeriodicTimer> startTimer(std::chrono::milliseconds interval,
                                                     std::function<void()> tick) = 0;
+  // Runs the dialog modally (ModalDialog.h) and returns its result. Dialogs call
+  // showModal, which comes here.
+  virtual int runModal(ModalDialog& dialog) = 0;
 
   void showInformation(const std::string& text, const std::string& caption = {}) {
     showMessage(MessageKind::Information, text, caption);

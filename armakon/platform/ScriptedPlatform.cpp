@@ -18,6 +18,7 @@ struct ScriptedPlatform::Shared {
   std::deque<Answer> answers;
   std::deque<std::vector<std::string>> filesToOpen;
   std::deque<std::optional<std::string>> filesToSave;
+  std::deque<DialogScript> dialogs;
   bool openResult = false;
   std::vector<PlatformCall> calls;
   std::size_t unscripted = 0;
@@ -78,6 +79,11 @@ void ScriptedPlatform::queueFileToSave(std::optional<std::string> path) {
 void ScriptedPlatform::setOpenWithSystemResult(bool opened) {
   std::lock_guard<std::mutex> guard(shared_->lock);
   shared_->openResult = opened;
+}
+
+void ScriptedPlatform::queueDialog(DialogScript script) {
+  std::lock_guard<std::mutex> guard(shared_->lock);
+  shared_->dialogs.push_back(std::move(script));
 }
 
 void ScriptedPlatform::showMessage(MessageKind kind, const std::string& text,
@@ -183,6 +189,34 @@ std::unique_ptr<PeriodicTimer> ScriptedPlatform::startTimer(std::chrono::millise
   return std::make_unique<ManualTimer>(shared_, std::move(slot));
 }
 
+int ScriptedPlatform::runModal(ModalDialog& dialog) {
+  PlatformCall call;
+  call.kind = PlatformCallKind::RunModal;
+  call.text = dialog.title();
+  call.dialogResult = kDialogCancel;
+  DialogScript script;
+  std::size_t index = 0;
+  {
+    std::lock_guard<std::mutex> guard(shared_->lock);
+    if (shared_->dialogs.empty()) {
+      ++shared_->unscripted;
+    } else {
+      script = std::move(shared_->dialogs.front());
+      shared_->dialogs.pop_front();
+    }
+    index = shared_->calls.size();
+    shared_->calls.push_back(std::move(call));
+  }
+  if (!script) return kDialogCancel;
+  dialog.onOpen();
+  if (!dialog.hasEnded()) script(dialog);
+  if (!dialog.hasEnded()) dialog.cancel();
+  const int result = dialog.result();
+  std::lock_guard<std::mutex> guard(shared_->lock);
+  shared_->calls[index].dialogResult = result;
+  return result;
+}
+
 std::vector<PlatformCall> ScriptedPlatform::calls() const {
   std::lock_guard<std::mutex> guard(shared_->lock);
   return shared_->calls;
@@ -195,7 +229,8 @@ std::size_t ScriptedPlatform::unscriptedCalls() const {
 
 bool ScriptedPlatform::scriptUsedUp() const {
   std::lock_guard<std::mutex> guard(shared_->lock);
-  return shared_->answers.empty() && shared_->filesToOpen.empty() && shared_->filesToSave.empty();
+  return shared_->answers.empty() && shared_->filesToOpen.empty() && shared_->filesToSave.empty() &&
+         shared_->dialogs.empty();
 }
 
 std::size_t ScriptedPlatform::tickTimers() {

@@ -5,11 +5,16 @@
 // Answers are taken from one queue by both kinds of question, in the order asked; a
 // Cancel queued for a yes/no question counts as No. File choices come from their own
 // queues. When a queue is empty the call gets the headless answer (Cancel, No, no file)
-// and is counted as unscripted. Timers do not run by themselves: tickTimers() runs one
-// tick of every running timer on the calling thread, so a test decides when time passes.
+// and is counted as unscripted. Modal dialogs take the next of the queued dialog scripts,
+// in the order they are shown (a dialog opened from another takes the one after it): the
+// dialog is opened, the script acts as the user on it, and a dialog it leaves open is
+// cancelled. Without a script the dialog is not opened and ends with cancel. Timers do not
+// run by themselves: tickTimers() runs one tick of every running timer on the calling
+// thread, so a test decides when time passes.
 
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -29,13 +34,17 @@ enum class PlatformCallKind {
   OpenWithSystem,
   StartTimer,
   StopTimer,
+  RunModal,
 };
+
+// What a test does as the user of one modal dialog.
+using DialogScript = std::function<void(ModalDialog&)>;
 
 // One call as the double saw it, with what it answered.
 struct PlatformCall {
   PlatformCallKind kind = PlatformCallKind::ShowMessage;
   MessageKind messageKind = MessageKind::Information;  // ShowMessage
-  std::string text;                       // message or question; the path for OpenWithSystem
+  std::string text;  // message or question; the path for OpenWithSystem; the dialog's title
   std::string caption;                    // messages and questions
   FileDialogRequest request;              // file choosers
   std::chrono::milliseconds interval{0};  // StartTimer
@@ -43,6 +52,7 @@ struct PlatformCall {
   Answer answer = Answer::Cancel;  // questions
   std::vector<std::string> files;  // file choosers: what was returned (save: at most one)
   bool opened = false;             // OpenWithSystem
+  int dialogResult = 0;            // RunModal
 };
 
 class ScriptedPlatform : public PlatformServices {
@@ -54,6 +64,7 @@ class ScriptedPlatform : public PlatformServices {
   void queueFilesToOpen(std::vector<std::string> files);
   void queueFileToSave(std::optional<std::string> path);  // nothing: the user cancels
   void setOpenWithSystemResult(bool opened);
+  void queueDialog(DialogScript script);
 
   void showMessage(MessageKind kind, const std::string& text, const std::string& caption) override;
   Answer askYesNo(const std::string& text, const std::string& caption) override;
@@ -63,6 +74,7 @@ class ScriptedPlatform : public PlatformServices {
   bool openWithSystem(const std::string& path) override;
   std::unique_ptr<PeriodicTimer> startTimer(std::chrono::milliseconds interval,
                                             std::function<void()> tick) override;
+  int runModal(ModalDialog& dialog) override;
 
   // Every call so far, in order.
   std::vector<PlatformCall> calls() const;
