@@ -54,12 +54,12 @@ std::string CPathSpecDlg::sheetFolderName(int sheet) {
   return {};
 }
 
-void CPathSpecDlg::opened() {
+void CPathSpecDlg::onOpen() {
   checkBoxVisible_ = true;
   StringList lines;
   if (!ReadProductDataLines(vdiPath, lines) || lines.empty()) {
     platform().showInformation(Translate("Datei konnte nicht geladen werden."));
-    close(kResultCancel);
+    endDialog(kDialogCancel);
     return;
   }
   const std::string first = hydStrUtil::Trim(lines.front());
@@ -102,7 +102,7 @@ void CPathSpecDlg::ok() {
   if (selected_ < 0) return;
   const hydCatalogInfo* catalog = manager_.findCatalogInfo(libraries_[static_cast<std::size_t>(selected_)].id);
   if (catalog == nullptr) {
-    close(kResultOk);
+    endDialog(kDialogOk);
     return;
   }
   const std::string folder = sheetFolderName(blatt);
@@ -130,7 +130,7 @@ void CPathSpecDlg::ok() {
         Translate("Verzeichnis konnte nicht angelegt werden! Bitte prüfen sie Ihre Schreibrechte und Benutzerrechte "
                   "in 1!%s."),
         root));
-    close(kResultOk);
+    endDialog(kDialogOk);
     return;
   }
 
@@ -144,7 +144,7 @@ void CPathSpecDlg::ok() {
     registerFile(infoFile, folder, fileName, overwritten);
   }
   vdiPath = target;
-  close(kResultOk);
+  endDialog(kDialogOk);
 }
 
 }  // namespace armakon

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "armakon/components/hydStrUtil.h"
-#include "armakon/dialogs/ModalDialog.h"
+#include "armakon/platform/ModalDialog.h"
 
 namespace armakon {
 
@@ -54,7 +54,7 @@ class CPathSpecDlg : public ModalDialog {
   bool verschluesseln = false;
 
   std::string title() const override;
-  void opened() override;
+  void onOpen() override;
   // OK ("Übernehmen"): copies and registers; the dialog stays open when the user cancels the
   // overwrite question or the source cannot be read for encoding.
   void ok();

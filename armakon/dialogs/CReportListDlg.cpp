@@ -17,7 +17,7 @@ CReportListDlg::CReportListDlg(std::vector<CMiniReportUtil::report> entries, std
   for (const auto& entry : entries_) children_.push_back(hydStrUtil::Replace(entry.title, "\r\n", ""));
 }
 
-void CReportListDlg::opened() {
+void CReportListDlg::onOpen() {
   rootExpanded_ = true;
   selected_ = children_.empty() ? -1 : 0;
 }
@@ -66,7 +66,7 @@ bool CReportListDlg::textdatei() {
 
 void ShowReportList(CMiniReportUtil& list, const std::string& caption) {
   CReportListDlg viewer(list.entries(), caption);
-  runModal(viewer);
+  showModal(viewer);
 }
 
 void InstallReportViewer() { CMiniReportUtil::instance().setViewer(&ShowReportList); }

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "armakon/dialogs/ModalDialog.h"
+#include "armakon/platform/ModalDialog.h"
 #include "armakon/vdi3805/CMiniReportUtil.h"
 
 namespace armakon {
@@ -28,7 +28,7 @@ class CReportListDlg : public ModalDialog {
   CReportListDlg(std::vector<CMiniReportUtil::report> entries, std::string caption);
 
   std::string title() const override { return caption_; }
-  void opened() override;
+  void onOpen() override;
 
   // Tree: the root's text, the children's texts (titles without "\r\n").
   std::string rootText() const;
@@ -45,7 +45,7 @@ class CReportListDlg : public ModalDialog {
   // "Textdatei...": false when the user cancels or the file cannot be written (a message
   // tells the latter).
   bool textdatei();
-  void zurueck() { close(kResultOk); }
+  void zurueck() { endDialog(kDialogOk); }
 
   // The text file's lines (see the file comment).
   std::vector<std::string> textFileLines() const;
@@ -58,7 +58,7 @@ class CReportListDlg : public ModalDialog {
   int selected_ = -1;
 };
 
-// Shows the viewer for the list's entries (in list order) through runModal.
+// Shows the viewer for the list's entries (in list order) through showModal.
 void ShowReportList(CMiniReportUtil& list, const std::string& caption);
 
 // Points the program-wide report list's show at ShowReportList.

@@ -31,7 +31,7 @@ CVdiKatalogDlg::~CVdiKatalogDlg() {
 
 std::string CVdiKatalogDlg::title() const { return Translate("Armaturenreihe wählen"); }
 
-void CVdiKatalogDlg::opened() {
+void CVdiKatalogDlg::onOpen() {
   CVDIData& data = *inputs_.data;
   if (data.GetCount() > 0 && !allLoaded()) {
     startLoading();
@@ -302,7 +302,7 @@ void CVdiKatalogDlg::chooseAccessories(int row) {
   VariantRow& variant = rows_[static_cast<std::size_t>(row)];
   resolveAccessories(variant);
   CZubehoerAuswahlDlg choice(GetField(variant.product, 4), variant.accessories, variant.accessoryChosen);
-  if (runModal(choice) == kResultOk) variant.accessoryChosen = choice.chosen();
+  if (showModal(choice) == kDialogOk) variant.accessoryChosen = choice.chosen();
 }
 
 void CVdiKatalogDlg::chooseFilterValue(int row, int value) {

@@ -6,7 +6,7 @@
 // The dialog converts nothing itself: it collects the choice and hands it to BuildModel,
 // which fills the target model and files its findings in the report list.
 //
-// Loading: when the catalog data hold files that are not all loaded, opened() starts one
+// Loading: when the catalog data hold files that are not all loaded, onOpen() starts one
 // worker thread running CVDIData::LoadAll for the sheet and a 100 ms timer (kLoadTimerId)
 // through the platform layer. Each tick shows "Dateien laden: %i%%" and lets the
 // manufacturers arrive in the dropped-open list; when the worker has ended the timer stops
@@ -36,7 +36,7 @@
 
 #include "armakon/dialogs/CZubehoerAuswahlDlg.h"
 #include "armakon/dialogs/CatalogChoice.h"
-#include "armakon/dialogs/ModalDialog.h"
+#include "armakon/platform/ModalDialog.h"
 #include "armakon/dialogs/PropertyFilter.h"
 #include "armakon/dialogs/VariantCells.h"
 #include "armakon/model/hydArmaturenModell.h"
@@ -92,7 +92,7 @@ class CVdiKatalogDlg : public ModalDialog {
   std::function<void(const hydVDIArmaturen::hydArmaturenModell&)> showModelInfo;
 
   std::string title() const override;
-  void opened() override;
+  void onOpen() override;
 
   // ---- Loading ---------------------------------------------------------------------------
   void onTimer();
@@ -149,7 +149,7 @@ class CVdiKatalogDlg : public ModalDialog {
   bool xpEditable() const;
   // Ignored when the XP cell cannot be edited.
   void setXpText(int row, const std::string& text);
-  // "Zubehörauswahl" of a row through runModal; OK keeps the ticks.
+  // "Zubehörauswahl" of a row through showModal; OK keeps the ticks.
   void chooseAccessories(int row);
 
   // ---- Filter grid ---------------------------------------------------------------------

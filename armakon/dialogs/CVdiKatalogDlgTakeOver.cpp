@@ -108,7 +108,7 @@ void CVdiKatalogDlg::ok() {
   reports.clear();
   refreshReportState();
   inputs_.preselectedDocument = chosenDocument()->GetFileName();
-  close(kResultOk);
+  endDialog(kDialogOk);
 }
 
 void CVdiKatalogDlg::info() {

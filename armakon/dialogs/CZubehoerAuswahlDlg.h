@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "armakon/dialogs/ModalDialog.h"
+#include "armakon/platform/ModalDialog.h"
 #include "armakon/model/hydArmaturZubehoer.h"
 
 namespace armakon {
@@ -20,7 +20,7 @@ class CZubehoerAuswahlDlg : public ModalDialog {
 
   // "Zubehörauswahl - " and the variant's name.
   std::string title() const override;
-  void opened() override {}
+  void onOpen() override {}
 
   std::size_t size() const { return accessories_.size(); }
   // The line of an accessory: its name, its article number in parentheses when it has one,
@@ -30,7 +30,7 @@ class CZubehoerAuswahlDlg : public ModalDialog {
   // std::invalid_argument for an index past the list.
   void setChosen(std::size_t index, bool chosen);
 
-  void ok() { close(kResultOk); }
+  void ok() { endDialog(kDialogOk); }
   const std::vector<bool>& chosen() const { return chosen_; }
 
  private:

@@ -47,13 +47,12 @@ TEST_F(CatalogDialogActionsTest, PropertyFilterAndAccessoryChoiceNarrowTheTakeOv
 
   // The user unticks the first accessory of the first row.
   std::vector<std::string> offered;
-  setModalRunner([&](ModalDialog& shown) {
+  script.queueDialog([&](ModalDialog& shown) {
     auto& choice = dynamic_cast<CZubehoerAuswahlDlg&>(shown);
     offered.push_back(choice.title());
     for (std::size_t i = 0; i < choice.size(); ++i) offered.push_back(choice.text(i));
     choice.setChosen(0, false);
     choice.ok();
-    return choice.result();
   });
   dialog->chooseAccessories(0);
   ASSERT_GE(offered.size(), 3u);
@@ -64,7 +63,7 @@ TEST_F(CatalogDialogActionsTest, PropertyFilterAndAccessoryChoiceNarrowTheTakeOv
 
   dialog->setSelected(0, true);
   dialog->ok();
-  ASSERT_TRUE(dialog->isClosed());
+  ASSERT_TRUE(dialog->hasEnded());
   std::string fullText = convertedModel(sampleCatalog("Aqualis/VDI_2/AQ_HEIZUNG.VDI"), 3, {3}, 2.0);
   ASSERT_EQ(target.getSize(), 1);
   EXPECT_EQ(static_cast<std::size_t>(target.getArmaturAt(0)->getZubehoer().size()), offered.size() - 2);
@@ -89,7 +88,7 @@ TEST_F(CatalogDialogActionsTest, InfoShowsTheConvertedModelWithoutTouchingTheTar
   dialog->info();
   EXPECT_EQ(shownVariants, 2);
   EXPECT_EQ(target.getSize(), 0);
-  EXPECT_FALSE(dialog->isClosed());
+  EXPECT_FALSE(dialog->hasEnded());
 }
 
 TEST_F(CatalogDialogActionsTest, ExportWritesThermostaticModelsAndRefusesOthers) {
@@ -137,9 +136,8 @@ TEST_F(CatalogDialogActionsTest, ReportViewerShowsTheSortedEntriesAndWritesThemA
   InstallReportViewer();
   TempFolder folder;
   std::vector<std::string> seen;
-  setModalRunner([&](ModalDialog& shown) {
+  script.queueDialog([&](ModalDialog& shown) {
     auto& viewer = dynamic_cast<CReportListDlg&>(shown);
-    viewer.opened();
     EXPECT_TRUE(viewer.rootExpanded());
     seen = viewer.childTexts();
     seen.push_back(viewer.title());
@@ -148,7 +146,6 @@ TEST_F(CatalogDialogActionsTest, ReportViewerShowsTheSortedEntriesAndWritesThemA
     script.queueFileToSave(folder.path("reports.txt"));
     EXPECT_TRUE(viewer.textdatei());
     viewer.zurueck();
-    return viewer.result();
   });
   reports.setSeen(false);
   reports.show("AQ_HEIZUNG.VDI");

@@ -22,7 +22,7 @@ class CatalogDialogTest : public ScriptedTest {
     inputs.features = features;
     inputs.mayAddFiles = mayAddFiles;
     auto dialog = std::make_unique<CVdiKatalogDlg>(inputs);
-    dialog->opened();
+    dialog->onOpen();
     return dialog;
   }
 

@@ -83,8 +83,8 @@ TEST_F(CatalogDialogTest, TakesOverTheTickedVariantsAsTheToolConvertsThem) {
     }
     dialog->ok();
     EXPECT_TRUE(callsOf(PlatformCallKind::ShowMessage).empty());
-    EXPECT_TRUE(dialog->isClosed());
-    EXPECT_EQ(dialog->result(), ModalDialog::kResultOk);
+    EXPECT_TRUE(dialog->hasEnded());
+    EXPECT_EQ(dialog->result(), kDialogOk);
     EXPECT_EQ(dialog->documentName(), fs::path(c.file).filename().string());
     EXPECT_EQ(target.getSize(), static_cast<int>(c.products.size()));
     EXPECT_EQ(treeText(target), convertedModel(sampleCatalog(c.file), c.modelIndex, c.products, toDouble(c.xp)));
@@ -113,7 +113,7 @@ TEST_F(CatalogDialogTest, FaultyDataKeepTheDialogOpen) {
     choose(*dialog, c.kind, 0, c.model);
     for (int row : dialog->shownRows()) dialog->setSelected(row, true);
     dialog->ok();
-    EXPECT_FALSE(dialog->isClosed());
+    EXPECT_FALSE(dialog->hasEnded());
     EXPECT_EQ(callsOf(PlatformCallKind::ShowMessage).back().text, c.message);
     EXPECT_EQ(dialog->reportState(), CMiniReportUtil::kStateErrors);
   }
@@ -131,7 +131,7 @@ TEST_F(CatalogDialogTest, SecondClickOnTheModelDeselectsItAndEmptiesTheGrid) {
   EXPECT_EQ(dialog->chosenModel(), -1);
   EXPECT_TRUE(dialog->variantRows().empty());
   dialog->ok();
-  EXPECT_FALSE(dialog->isClosed());
+  EXPECT_FALSE(dialog->hasEnded());
   EXPECT_EQ(callsOf(PlatformCallKind::ShowMessage).back().text, "Fehler: keine Armatur/Modell gewählt.");
 }
 
@@ -139,12 +139,10 @@ TEST_F(CatalogDialogTest, HintsOnlyAskOnceAndASecondOkAfterViewingTheReportsTake
   data.AddFile(17, sampleCatalog("Aqualis/VDI_17/AQ_TRINKWASSER.VDI"), "", "", "", false);
   InstallReportViewer();
   std::vector<std::string> viewed;
-  setModalRunner([&](ModalDialog& shown) {
+  script.queueDialog([&](ModalDialog& shown) {
     auto& viewer = dynamic_cast<CReportListDlg&>(shown);
-    viewer.opened();
     viewed.push_back(viewer.title() + "|" + viewer.rootText() + "|" + std::to_string(viewer.selectedChild()));
     viewer.zurueck();
-    return viewer.result();
   });
   auto dialog = open(17);
   waitForLoad(*dialog);
@@ -154,7 +152,7 @@ TEST_F(CatalogDialogTest, HintsOnlyAskOnceAndASecondOkAfterViewingTheReportsTake
 
   script.queueAnswer(Answer::Yes);
   dialog->ok();
-  EXPECT_FALSE(dialog->isClosed());
+  EXPECT_FALSE(dialog->hasEnded());
   ASSERT_EQ(callsOf(PlatformCallKind::AskYesNo).size(), 1u);
   EXPECT_EQ(callsOf(PlatformCallKind::AskYesNo)[0].text,
             "Es sind Hinweise zu dem Datensatz aufgetreten.\n\nMöchten Sie sich die Reports ansehen?");
@@ -163,8 +161,8 @@ TEST_F(CatalogDialogTest, HintsOnlyAskOnceAndASecondOkAfterViewingTheReportsTake
 
   dialog->ok();
   EXPECT_EQ(callsOf(PlatformCallKind::AskYesNo).size(), 1u);
-  EXPECT_TRUE(dialog->isClosed());
-  EXPECT_EQ(dialog->result(), ModalDialog::kResultOk);
+  EXPECT_TRUE(dialog->hasEnded());
+  EXPECT_EQ(dialog->result(), kDialogOk);
   EXPECT_TRUE(CMiniReportUtil::instance().empty());
   EXPECT_EQ(target.getSize(), 1);
 }
@@ -186,7 +184,7 @@ TEST_F(CatalogDialogTest, WhileLoadingTheTimerShowsProgressAndOkDoesNothing) {
     EXPECT_EQ(dialog->manufacturerTexts().size(), 1u);  // the file loaded so far arrives
     EXPECT_TRUE(dialog->manufacturerListOpen());
     dialog->ok();
-    EXPECT_FALSE(dialog->isClosed());
+    EXPECT_FALSE(dialog->hasEnded());
     EXPECT_TRUE(callsOf(PlatformCallKind::ShowMessage).empty());
     dialog->info();
     ASSERT_EQ(callsOf(PlatformCallKind::ShowMessage).size(), 1u);
@@ -221,7 +219,7 @@ TEST_F(CatalogDialogTest, TypeFilterLeavingNoKindDisablesTheTypeList) {
   inputs.sheet = 17;
   inputs.typeFilter = {1708, 1709};
   CVdiKatalogDlg dialog(inputs);
-  dialog.opened();
+  dialog.onOpen();
   waitForLoad(dialog);
   dialog.chooseManufacturer(0);
   ASSERT_EQ(dialog.kinds().size(), 3u);  // kinds 6 and 7 hold the reducer and the meter
@@ -230,7 +228,7 @@ TEST_F(CatalogDialogTest, TypeFilterLeavingNoKindDisablesTheTypeList) {
 
   inputs.typeFilter = {213};  // a heating type: nothing on sheet 17
   CVdiKatalogDlg none(inputs);
-  none.opened();
+  none.onOpen();
   none.chooseManufacturer(0);
   ASSERT_EQ(none.kinds().size(), 1u);
   EXPECT_EQ(none.kinds()[0].text, "- keine passenden Armaturen gefunden -");

@@ -16,7 +16,7 @@
 
 #include "armakon/components/NumberText.h"
 #include "armakon/components/TreeNode.h"
-#include "armakon/dialogs/ModalDialog.h"
+#include "armakon/platform/ModalDialog.h"
 #include "armakon/model/hydArmaturenModell.h"
 #include "armakon/platform/CurrentPlatform.h"
 #include "armakon/platform/ScriptedPlatform.h"
@@ -117,7 +117,6 @@ class ScriptedTest : public ::testing::Test {
   static void reset() {
     CMiniReportUtil::instance().clear();
     CMiniReportUtil::instance().setViewer(nullptr);
-    setModalRunner(nullptr);
   }
   ScopedPlatform scoped_;
 };

@@ -46,7 +46,7 @@ class PathSpecDialogTest : public ScriptedTest {
     dialog->vdiPath = file;
     dialog->blatt = sheet;
     dialog->verschluesseln = encoded;
-    dialog->opened();
+    dialog->onOpen();
     for (std::size_t i = 0; i < dialog->libraries().size(); ++i) {
       if (dialog->libraries()[i].id == id) dialog->selectLibrary(static_cast<int>(i));
     }
@@ -79,7 +79,7 @@ TEST_F(PathSpecDialogTest, HeaderTableOfCurrentAndOldFiles) {
     CPathSpecDlg shown(manager);
     shown.vdiPath = sampleCatalog(c.file);
     shown.blatt = 2;
-    shown.opened();
+    shown.onOpen();
     std::vector<std::string> values;
     for (const auto& row : shown.headerRows()) values.push_back(row.value);
     EXPECT_EQ(values, c.values) << c.file;
@@ -91,7 +91,7 @@ TEST_F(PathSpecDialogTest, HeaderTableOfCurrentAndOldFiles) {
   // The user folder first, then the catalogs by display name, case ignored.
   CPathSpecDlg shown(manager);
   shown.vdiPath = sampleCatalog(cases[0].file);
-  shown.opened();
+  shown.onOpen();
   ASSERT_EQ(shown.libraries().size(), 3u);
   EXPECT_EQ(shown.libraries()[0].displayName, "- Keinem spezifischen Hersteller zuordnen. (User-Ordner)");
   EXPECT_EQ(shown.libraries()[1].id, "ALPHA");
@@ -102,7 +102,7 @@ TEST_F(PathSpecDialogTest, HeaderTableOfCurrentAndOldFiles) {
 TEST_F(PathSpecDialogTest, UserFolderTakesTheCopyAndNoInfoFileChanges) {
   const auto before = infoFiles();
   CPathSpecDlg& done = assign(sampleCatalog("Aqualis/VDI_2/AQ_HEIZUNG.VDI"), 2, "RN_USER");
-  EXPECT_EQ(done.result(), ModalDialog::kResultOk);
+  EXPECT_EQ(done.result(), kDialogOk);
   EXPECT_EQ(fs::path(done.vdiPath), fs::path(root.path("User/VDI_2/AQ_HEIZUNG.VDI")));
   EXPECT_EQ(readBytes(done.vdiPath), readBytes(sampleCatalog("Aqualis/VDI_2/AQ_HEIZUNG.VDI")));
   EXPECT_EQ(done.catalogId, "RN_USER");
@@ -113,7 +113,7 @@ TEST_F(PathSpecDialogTest, SheetFolderThatCannotBeMadeEndsWithoutCopy) {
   writeBytes(root.path("Alpha/VDI_17"), "a file where the sheet folder belongs");
   const std::string source = sampleCatalog("Aqualis/VDI_17/AQ_TRINKWASSER.VDI");
   CPathSpecDlg& done = assign(source, 17, "ALPHA");
-  EXPECT_EQ(done.result(), ModalDialog::kResultOk);
+  EXPECT_EQ(done.result(), kDialogOk);
   EXPECT_EQ(done.vdiPath, source);
   const auto messages = callsOf(PlatformCallKind::ShowMessage);
   ASSERT_EQ(messages.size(), 1u);
@@ -131,7 +131,7 @@ TEST_F(PathSpecDialogTest, KeepingExistingFilesNumbersTheCopy) {
   EXPECT_EQ(readBytes(root.path("Zeta/VDI_2/AQ_HEIZUNG.VDI")), "old");
   // Cancel keeps the dialog open and copies nothing.
   script.queueAnswer(Answer::Cancel);
-  EXPECT_FALSE(assign(source, 2, "ZETA").isClosed());
+  EXPECT_FALSE(assign(source, 2, "ZETA").hasEnded());
   EXPECT_FALSE(fs::exists(root.path("Zeta/VDI_2/AQ_HEIZUNG_3.VDI")));
   EXPECT_TRUE(script.scriptUsedUp());
   // The content line lists VDI_2 already; each copy adds an entry under the name as first formed.
