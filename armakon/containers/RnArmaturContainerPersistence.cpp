@@ -63,15 +63,11 @@ bool RnArmaturContainer::readArmaturesFromProNode(const CProNodeBase* node, cons
   std::vector<ArmaturenModell> entries;
   int largestId = 0;
   for (std::size_t i = 0; i < node->getChildCount(); ++i) {
-    const CProNodeBase* section = node->getChild(i);
-    if (!isSectionName(section->getName())) continue;
-    const CProAttBase* header = section->findAttr(kHeaderAttr);
-    if (header == nullptr) continue;
-    ArmaturenModell entry;
     // Sections of other hosts (another key) and unreadable ones are skipped silently.
-    if (!entry.readFromString(header->getValue(), key)) continue;
-    largestId = std::max(largestId, entry.getId());
-    entries.push_back(std::move(entry));
+    std::optional<ArmaturenModell> entry = readArmatureSection(*node->getChild(i), key);
+    if (!entry) continue;
+    largestId = std::max(largestId, entry->getId());
+    entries.push_back(std::move(*entry));
   }
 
   // The persisted counter, raised to the largest id read: a project saved without the
@@ -86,6 +82,16 @@ bool RnArmaturContainer::readArmaturesFromProNode(const CProNodeBase* node, cons
 
   for (ArmaturenModell& entry : entries) append(entry);
   return true;
+}
+
+std::optional<ArmaturenModell> RnArmaturContainer::readArmatureSection(const CProNodeBase& section,
+                                                                       const std::string& key) {
+  if (!isSectionName(section.getName())) return std::nullopt;
+  const CProAttBase* header = section.findAttr(kHeaderAttr);
+  if (header == nullptr) return std::nullopt;
+  ArmaturenModell entry;
+  if (!entry.readFromString(header->getValue(), key)) return std::nullopt;
+  return entry;
 }
 
 std::unique_ptr<CNode> RnArmaturContainer::writeArmaturesToNode(const std::string& key) const {
