@@ -1,8 +1,10 @@
 #include "armakon/components/AtomicFile.h"
 
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace armakon {
@@ -31,9 +33,15 @@ bool readWholeFile(const std::filesystem::path& path, std::string& content, std:
 }
 
 namespace {
-std::filesystem::path temporarySibling(const std::filesystem::path& path) {
+
+namespace fs = std::filesystem;
+
+// As many links as the system itself follows before it gives up (ELOOP).
+constexpr int kMaxLinkDepth = 40;
+
+fs::path temporarySibling(const fs::path& path) {
   static std::atomic<unsigned> counter{0};
-  std::filesystem::path temp = path;
+  fs::path temp = path;
   temp += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
   return temp;
 }
@@ -41,29 +49,71 @@ std::filesystem::path temporarySibling(const std::filesystem::path& path) {
 bool writeAll(int fd, std::string_view content) {
   while (!content.empty()) {
     const ssize_t written = ::write(fd, content.data(), content.size());
-    if (written <= 0) return false;
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      if (written == 0) errno = EIO;
+      return false;
+    }
     content.remove_prefix(static_cast<std::size_t>(written));
   }
   return true;
 }
+
+// The file a path names once every symbolic link on its last part is followed (a link may
+// point to a file that does not exist yet); the path itself when it is no link. False with
+// errno set for a loop of links or a link that cannot be read.
+bool followLinks(const fs::path& path, fs::path& target) {
+  target = path;
+  for (int depth = 0;; ++depth) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(target, ec))) return true;
+    if (depth == kMaxLinkDepth) {
+      errno = ELOOP;
+      return false;
+    }
+    const fs::path next = fs::read_symlink(target, ec);
+    if (ec) {
+      errno = ec.value();
+      return false;
+    }
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+}
+
+// Removes the temporary file without losing the errno of the step that failed.
+bool discard(const fs::path& temp) {
+  const int reason = errno;
+  ::unlink(temp.c_str());
+  errno = reason;
+  return false;
+}
+
 }  // namespace
 
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view content) {
-  const std::filesystem::path temp = temporarySibling(path);
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+bool writeFileAtomically(const fs::path& path, std::string_view content) {
+  fs::path target;
+  if (!followLinks(path, target)) return false;
+  struct stat existing {};
+  const bool replaces = ::stat(target.c_str(), &existing) == 0;
+  if (replaces && S_ISDIR(existing.st_mode)) {
+    errno = EISDIR;
+    return false;
+  }
+
+  // The replacement gets the permissions of the file it replaces before any byte is written;
+  // a new file gets 0644 less the process's umask.
+  const fs::path temp = temporarySibling(target);
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replaces ? 0600 : 0644);
   if (fd < 0) return false;
-  const bool written = writeAll(fd, content) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  std::error_code ec;
-  if (!written || !closed) {
-    std::filesystem::remove(temp, ec);
-    return false;
+  const bool written = (!replaces || ::fchmod(fd, existing.st_mode & 07777) == 0) && writeAll(fd, content) &&
+                       ::fsync(fd) == 0;
+  if (!written) {
+    const int reason = errno;
+    ::close(fd);
+    errno = reason;
+    return discard(temp);
   }
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
+  if (::close(fd) != 0 || ::rename(temp.c_str(), target.c_str()) != 0) return discard(temp);
   return true;
 }
 

@@ -21,7 +21,9 @@ bool readWholeFile(const std::filesystem::path& path, std::string& content,
                    std::size_t maxSize = kMaxFileSize);
 
 // Writes content to path through a temporary sibling and a rename; false (and the old file
-// untouched) when any step fails.
+// untouched) when any step fails, with errno telling why. A path that is a symbolic link
+// writes the file the link points to (the link stays); a file that is replaced keeps its
+// permissions, a new one gets 0644 less the umask.
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view content);
 
 }  // namespace armakon

@@ -28,8 +28,8 @@
 //     \ followed by any other ASCII punctuation character: that character.
 //   A backslash before anything else (letters, digits, blanks, end of line) is an error.
 //   Writing escapes the backslash, control characters, '=', '{' and '}' in names, a leading
-//   '[' of a name, the separator in values, and blanks at the start or end of a name or of
-//   a leaf's value text. Every other byte, UTF-8 included, is written as it is, so any name
+//   '[' of a name, the first byte of a byte order mark that starts a name, the separator in
+//   values, and blanks at the start or end of a name or of a leaf's value text. Every other byte, UTF-8 included, is written as it is, so any name
 //   and any value reads back exactly.
 // * Malformed text is refused as a whole: a line that is neither of the three kinds, a bad
 //   escape, text after '{', an item outside the root, a second root, an unmatched '}' or a

@@ -26,7 +26,7 @@ int hexDigit(char c) {
   return -1;
 }
 
-// Writes a control character (below 0x20 or DEL) as an escape.
+// Writes a byte as an escape: \n, \r, \t or \xHH.
 void appendControl(std::string& out, unsigned char c) {
   switch (c) {
     case '\n': out += "\\n"; return;
@@ -43,11 +43,17 @@ void appendControl(std::string& out, unsigned char c) {
 
 bool isControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 void appendName(std::string& out, std::string_view name) {
   for (std::size_t i = 0; i < name.size(); ++i) {
     const char c = name[i];
     const bool atEdge = i == 0 || i + 1 == name.size();
-    if (c == ' ' && atEdge) {
+    if (i == 0 && name.starts_with(kByteOrderMark)) {
+      // Written raw, a name's leading byte order mark would be skipped as the text's own
+      // when the name opens the text.
+      appendControl(out, static_cast<unsigned char>(c));
+    } else if (c == ' ' && atEdge) {
       out += "\\s";
     } else if (c == '\\' || c == '=' || c == '{' || c == '}' || (c == '[' && i == 0)) {
       out += '\\';
@@ -210,7 +216,7 @@ bool renderTreeText(const CNode& node, const TreeTextLayout& layout, std::string
 
 std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep) {
   if (!isTreeSeparator(sep)) return nullptr;
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
 
   std::unique_ptr<CNode> root;
   std::vector<CNode*> open;

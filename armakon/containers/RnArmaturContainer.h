@@ -19,6 +19,7 @@
 // (HzArmaturContainer::instance, TwArmaturContainer::instance). Used from one thread only.
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -129,6 +130,9 @@ class RnArmaturContainer {
   // the persisted "LastArmaturesId" as it stands; a list without it (or with one that is no
   // number) takes the largest id read. False only for a null node.
   bool readArmaturesFromProNode(const CProNodeBase* node, const std::string& key);
+  // The entry that readArmaturesFromProNode takes from one section of the list, or nothing
+  // when it skips the section (another name, no header, another key, unreadable text).
+  static std::optional<ArmaturenModell> readArmatureSection(const CProNodeBase& section, const std::string& key);
   // The same content as a tree-file node: child nodes stand for child nodes and leaves for
   // attributes (a leaf's values joined by ':' give the attribute value). Null for an empty
   // global list; the caller owns the node.

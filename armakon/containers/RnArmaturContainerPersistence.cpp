@@ -62,15 +62,11 @@ bool RnArmaturContainer::readArmaturesFromProNode(const CProNodeBase* node, cons
   // Each entry is stored as it is met: one persisted without an id gets the next one.
   int largestId = 0;
   for (std::size_t i = 0; i < node->getChildCount(); ++i) {
-    const CProNodeBase* section = node->getChild(i);
-    if (!isSectionName(section->getName())) continue;
-    const CProAttBase* header = section->findAttr(kHeaderAttr);
-    if (header == nullptr) continue;
-    ArmaturenModell entry;
     // Sections of other hosts (another key) and unreadable ones are skipped silently.
-    if (!entry.readFromString(header->getValue(), key)) continue;
-    append(entry);
-    largestId = std::max(largestId, entry.getId());
+    std::optional<ArmaturenModell> entry = readArmatureSection(*node->getChild(i), key);
+    if (!entry) continue;
+    append(*entry);
+    largestId = std::max(largestId, entry->getId());
   }
 
   // The stored counter holds as it is, even behind the ids read; only a list stored without
@@ -83,6 +79,16 @@ bool RnArmaturContainer::readArmaturesFromProNode(const CProNodeBase* node, cons
   }
   m_LastId = stored ? counter : std::max(m_LastId, largestId);
   return true;
+}
+
+std::optional<ArmaturenModell> RnArmaturContainer::readArmatureSection(const CProNodeBase& section,
+                                                                       const std::string& key) {
+  if (!isSectionName(section.getName())) return std::nullopt;
+  const CProAttBase* header = section.findAttr(kHeaderAttr);
+  if (header == nullptr) return std::nullopt;
+  ArmaturenModell entry;
+  if (!entry.readFromString(header->getValue(), key)) return std::nullopt;
+  return entry;
 }
 
 std::unique_ptr<CNode> RnArmaturContainer::writeArmaturesToNode(const std::string& key) const {

@@ -18,6 +18,11 @@ constexpr int kHeaderRecord = 10;      // record 010 read as an integer
 constexpr int kOldGuidelineDate = 1098;
 constexpr int kFirstSupportedYear = 2001;
 
+bool isProductDataFile(const std::string& path) {
+  const std::string extension = VdiFileExtension(path);
+  return extension == "vdi" || extension == "vdix" || extension == "tga";
+}
+
 std::string_view headerField(std::string_view line, int n) {
   return hydStrUtil::TrimView(hydStrUtil::GetSubStrView(line, n));
 }
@@ -62,6 +67,15 @@ bool CVDIDoc::finish(bool parsed, bool result) {
 bool CVDIDoc::Load(const std::string& path, bool skipDetail, int expectedSheet) {
   try {
     begin(path);
+    if (isProductDataFile(m_path)) {
+      // A first line that is no header record refuses the file before the rest is read.
+      const std::optional<std::string> type = PeekVdiRecordType(path);
+      if (type && toInt(hydStrUtil::TrimView(*type)) != kHeaderRecord) {
+        m_oldFormat = VdiFileExtension(m_path) == "tga";
+        checkCurrentFile(*type, {}, {});  // files the error of a first line that is no header
+        return finish(false, false);
+      }
+    }
     StringList lines;
     if (!ReadVdiFile(lines, path, true)) return finish(false, false);
     return build(lines, skipDetail, expectedSheet);

@@ -1,12 +1,15 @@
 #include "armakon/vdi3805/VdiFileRead.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <mutex>
 #include <system_error>
 
+#include "armakon/components/CodePageUtf8.h"
 #include "armakon/components/FormatText.h"
 #include "armakon/components/NumberText.h"
 #include "armakon/components/Translation.h"
+#include "armakon/components/VdixEncoding.h"
 #include "armakon/platform/CurrentPlatform.h"
 #include "armakon/vdi3805/CMiniReportUtil.h"
 
@@ -51,6 +54,25 @@ void FileLoadError(int code, std::string_view title, std::string_view detail, bo
   std::unique_lock<std::mutex> guard(CMiniReportUtil::loadLock(), std::defer_lock);
   if (lock) guard.lock();
   CMiniReportUtil::instance().addError(code, title, detail);
+}
+
+std::optional<std::string> PeekVdiRecordType(const std::string& path) {
+  // A header line is far shorter; what reaches no field end within this is no header.
+  constexpr std::size_t kStartSize = 4096;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return std::nullopt;
+  std::string start(kStartSize, '\0');
+  start.resize(std::fread(start.data(), 1, start.size(), file));
+  std::fclose(file);
+
+  std::string_view text = start;
+  if (readModeFor(path) == 1 && vdix::isEncoded(text)) return std::nullopt;
+  if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+  const std::size_t end = text.find_first_of(";\r\n");
+  if (text.empty() || (end == std::string_view::npos && start.size() == kStartSize)) return std::nullopt;
+  // The record type is digits and blanks, which every code page writes alike: the raw bytes
+  // tell the same as the decoded line.
+  return std::string(text.substr(0, end));
 }
 
 bool ReadVdiFile(StringList& lines, const std::string& path, bool lock) {

@@ -14,6 +14,7 @@
 // CheckVdiFile does not log: it shows its finding to the user as a message whose caption is
 // the finding's title. InspectVdiFile gives the same finding without showing anything.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,12 @@ std::string_view VdiFileName(std::string_view path);
 // nicht gelesen werden.") or when it holds no line ("Fehler beim lesen einer Datei: Datei
 // hat keinen Inhalt."). With lock set, the load lock is held around each entry.
 bool ReadVdiFile(StringList& lines, const std::string& path, bool lock);
+
+// The first field of the file's first line, the record type of its header, read from the
+// start of the file alone, so that a large file of something else can be refused before it
+// is read and decoded in full. Nothing when the start cannot tell: no such file, an empty
+// one, an encoded *.vdix file, or a first field running past the start.
+std::optional<std::string> PeekVdiRecordType(const std::string& path);
 
 // Files an error in the program-wide report list, under the load lock when lock is set.
 void FileLoadError(int code, std::string_view title, std::string_view detail, bool lock);

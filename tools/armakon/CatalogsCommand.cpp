@@ -10,6 +10,7 @@
 
 #include "armakon/components/hydCatalogManager.h"
 #include "tools/armakon/Commands.h"
+#include "tools/armakon/ToolMessages.h"
 
 namespace armakon::tool {
 
@@ -74,11 +75,12 @@ int listCatalogs(const CatalogsOptions& options) {
     if (isFolder(root)) {
       anyFolder = true;
     } else {
-      std::fputs(("armakon catalogs: no such folder: " + root + "\n").c_str(), stderr);
+      std::error_code error;
+      fail(root + (std::filesystem::exists(root, error) ? ": not a folder" : ": no such folder"));
     }
     start = end + 1;
   }
-  if (!anyFolder) return 1;
+  if (!anyFolder) return 2;
 
   std::vector<const hydCatalogInfo*> catalogs;
   manager.getCatalogList(catalogs, nullptr, options.orgInfoKey, options.sheetFolder);
@@ -113,7 +115,7 @@ void addCatalogsCommand(CLI::App& app, Action& action) {
   command->footer(
       "The user catalog RN_USER always exists: when no folder declares it, it stands for the\n"
       "folder RN_USER below the first root, and lists the product-data files lying in its\n"
-      "sheet folders. Exit status: 0 after listing, 1 when no root is a folder, 2 on wrong\n"
+      "sheet folders. Exit status: 0 after listing, 2 when no root is a folder or on wrong\n"
       "arguments.\n"
       "Example: armakon catalogs data/samples/catalogs --sheet VDI_2");
   command->callback([&action, options] { action = [options] { return listCatalogs(*options); }; });

@@ -12,6 +12,7 @@
 #include "armakon/vdi3805/CheckReportFile.h"
 #include "tools/armakon/Commands.h"
 #include "tools/armakon/LoadCommand.h"
+#include "tools/armakon/ToolMessages.h"
 
 namespace armakon::tool {
 
@@ -23,10 +24,10 @@ struct CheckOptions {
   std::string descriptions;
 };
 
-int fail(const std::string& text) {
-  std::fprintf(stderr, "armakon check: %s\n", text.c_str());
+int failShowing(const std::string& text) {
+  const int status = fail(text);
   printShownMessages(stderr);
-  return 2;
+  return status;
 }
 
 std::tm localNow() {
@@ -37,6 +38,9 @@ std::tm localNow() {
 }
 
 int check(const CheckOptions& options) {
+  if (const std::string problem = inputProblem(options.path); !problem.empty()) {
+    return fail(options.path + ": " + problem);
+  }
   CMiniReportUtil& reports = CMiniReportUtil::instance();
   reports.clear();
   if (!options.descriptions.empty()) CVDITemplate::SetFolder(options.descriptions);
@@ -44,10 +48,10 @@ int check(const CheckOptions& options) {
   CVDIDoc document;
   if (!document.Load(options.path, false, 0) || !document.IsParsed()) {
     printReportEntries(stderr);
-    return fail(options.path + " cannot be read as a VDI 3805 file");
+    return failShowing(options.path + " cannot be read as a VDI 3805 file");
   }
   if (document.GetSheet() != 2 && document.GetSheet() != 17) {
-    return fail(options.path + " holds sheet " + std::to_string(document.GetSheet()) +
+    return failShowing(options.path + " holds sheet " + std::to_string(document.GetSheet()) +
                 "; only sheets 2 and 17 are checked");
   }
 
@@ -59,7 +63,7 @@ int check(const CheckOptions& options) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fflush(stdout);
   } else if (!WriteCheckFile(lines, options.output)) {
-    return fail("cannot write " + options.output);
+    return failShowing("cannot write " + options.output + ": " + systemReason());
   }
   printShownMessages(stderr);
   return counts.errors > 0 ? 1 : 0;

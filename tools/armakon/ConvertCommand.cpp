@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,10 @@
 #include "armakon/vdi3805/CVDIDoc.h"
 #include "armakon/vdi3805/VDIRecords.h"
 #include "armakon/vdi3805/ValveConversion.h"
+#include "tools/armakon/AnsweringPlatform.h"
 #include "tools/armakon/Commands.h"
 #include "tools/armakon/LoadCommand.h"
+#include "tools/armakon/ToolMessages.h"
 
 namespace armakon::tool {
 
@@ -30,7 +33,8 @@ struct ConvertOptions {
   std::string path;
   std::string model;  // 110 index or name
   std::vector<int> products;
-  double xp = 0.0;
+  std::string xp;
+  std::string answer;
   std::string output;
   std::string descriptions;
 };
@@ -51,13 +55,27 @@ const CVDIBase* findModel(const CVDIDoc& document, const std::string& wanted) {
   return nullptr;
 }
 
-int fail(const std::string& text) {
-  std::fprintf(stderr, "armakon convert: %s\n", text.c_str());
+int failShowing(const std::string& text) {
+  const int status = fail(text);
   printShownMessages(stderr);
-  return 2;
+  return status;
 }
 
 int convert(const ConvertOptions& options) {
+  double xp = 0.0;
+  if (!options.xp.empty() && !parseFiniteNumber(options.xp, xp)) {
+    return fail("--xp needs a number in K, not '" + options.xp + "'");
+  }
+  const std::optional<Answer> answer = parseAnswer(options.answer);
+  if (!options.answer.empty() && !answer) {
+    return fail("--answer needs yes, no or cancel, not '" + options.answer + "'");
+  }
+  if (const std::string problem = inputProblem(options.path); !problem.empty()) {
+    return fail(options.path + ": " + problem);
+  }
+  AnsweringPlatform answering(answer, "--answer yes|no|cancel, or --xp within the valve's range,");
+  const ScopedPlatform installed(answering);
+
   CMiniReportUtil& reports = CMiniReportUtil::instance();
   reports.clear();
   if (!options.descriptions.empty()) CVDITemplate::SetFolder(options.descriptions);
@@ -65,10 +83,10 @@ int convert(const ConvertOptions& options) {
   CVDIDoc document;
   if (!document.Load(options.path, false, 0) || !document.IsParsed()) {
     printReportEntries(stderr);
-    return fail(options.path + " cannot be read as a VDI 3805 file");
+    return failShowing(options.path + " cannot be read as a VDI 3805 file");
   }
   const CVDIBase* group = findModel(document, options.model);
-  if (group == nullptr) return fail("no model (110 record) with index or name '" + options.model + "'");
+  if (group == nullptr) return failShowing("no model (110 record) with index or name '" + options.model + "'");
 
   std::vector<const CVDIBase*> all;
   CollectRecords(group, kProductCode, all);
@@ -81,11 +99,13 @@ int convert(const ConvertOptions& options) {
       for (const CVDIBase* product : all) {
         if (toInt(GetFieldView(product, 2)) == wanted) found = product;
       }
-      if (found == nullptr) return fail("the model has no product (800 record) with index " + std::to_string(wanted));
+      if (found == nullptr) {
+        return failShowing("the model has no product (800 record) with index " + std::to_string(wanted));
+      }
       products.push_back(found);
     }
   }
-  if (products.empty()) return fail("the model has no products");
+  if (products.empty()) return failShowing("the model has no products");
 
   // Accessories as the catalog dialog hands them over: gathered per product from the file.
   const AccessoryResolver resolver(&document);
@@ -98,7 +118,7 @@ int convert(const ConvertOptions& options) {
   }
 
   hydArmaturenModell model;
-  const int created = BuildModel(model, products, std::vector<double>(products.size(), options.xp), accessorySources);
+  const int created = BuildModel(model, products, std::vector<double>(products.size(), xp), accessorySources);
   std::printf("%s: model %s '%s', %d of %zu variants created\n", options.path.c_str(), GetField(group, 2).c_str(),
               model.getModelType().c_str(), created, products.size());
   for (const auto& variant : model.getArmaturen()) {
@@ -115,9 +135,9 @@ int convert(const ConvertOptions& options) {
   std::fflush(stdout);
   printShownMessages(stderr);
 
-  if (created <= 0) return 2;
+  if (created <= 0) return fail("no variant could be created; nothing is written");
   if (!options.output.empty()) {
-    if (!model.saveVAMFile(options.output)) return fail("cannot write " + options.output);
+    if (!model.saveVAMFile(options.output)) return fail("cannot write " + options.output + ": " + systemReason());
     std::printf("\nwritten: %s\n", options.output.c_str());
   }
   return errors > 0 ? 1 : 0;
@@ -136,14 +156,20 @@ void addConvertCommand(CLI::App& app, Action& action) {
   command->add_option("--model,-m", options->model, "The model: index or name of its 110 record")->required();
   command->add_option("--products,-p", options->products, "Only these products (indices of 800 records)")
       ->delimiter(',');
-  command->add_option("--xp", options->xp, "Design proportional band XP in K for thermostatic valves");
+  command->add_option("--xp", options->xp,
+                      "Design proportional band XP in K for thermostatic valves; a value outside a\n"
+                      "valve's range makes the conversion ask which end of the range to take");
+  command->add_option("--answer", options->answer,
+                      "The answer to the conversion's questions: yes, no or cancel (for the XP\n"
+                      "question: the lower end, the upper end, or skip the variant); default: cancel");
   command->add_option("-o,--output", options->output, "The valve-model file to write (*.vam)");
   command->add_option("--descriptions", options->descriptions,
                       "Folder of the record-type descriptions; default: the current folder");
   command->footer(
       "Exit status: 0 when the model was built without errors, 1 when errors were filed (the\n"
       "variants that could be built are written), 2 when the file cannot be read, the model or\n"
-      "a product is missing, or no variant could be built.\n"
+      "a product is missing, or no variant could be built. Every question the conversion asks\n"
+      "is printed on stderr with the answer it got.\n"
       "Example: armakon convert data/samples/catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI --model 6 -o sr.vam");
   command->callback([&action, options] { action = [options] { return convert(*options); }; });
 }

@@ -1,13 +1,12 @@
 // armakon export: appends the text export of a thermostatic valve model to a text file.
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
 
 #include "armakon/model/hydArmaturenModell.h"
 #include "tools/armakon/Commands.h"
+#include "tools/armakon/ToolMessages.h"
 
 namespace armakon::tool {
 
@@ -20,28 +19,17 @@ struct ExportOptions {
   std::string output;
 };
 
-void fail(const std::string& message) { std::fputs(("armakon export: " + message + "\n").c_str(), stderr); }
-
 int exportModel(const ExportOptions& options) {
-  std::error_code error;
   hydArmaturenModell model;
-  if (!std::filesystem::exists(options.model, error)) {
-    fail(options.model + ": no such file");
-    return 2;
-  }
-  if (std::filesystem::is_directory(options.model, error) || !model.loadVAMFile(options.model)) {
-    fail(options.model + ": not a readable valve-model file");
-    return 2;
-  }
+  std::string reason = inputProblem(options.model);
+  if (reason.empty() && !model.loadVAMFile(options.model)) reason = "not a readable valve-model file";
+  if (!reason.empty()) return fail(options.model + ": " + reason);
   if (model.getHydArmType() != ARMTYP_THERMOSTATVENTIL) {
-    fail(options.model + ": the model is of type " + std::to_string(model.getHydArmType()) + " (" +
-         model.getHydArmTypeStr() + "); the text export lists thermostatic valve bodies (type 201) only");
-    return 1;
+    return fail(options.model + ": the model is of type " + std::to_string(model.getHydArmType()) + " (" +
+                    model.getHydArmTypeStr() + "); the text export lists thermostatic valve bodies (type 201) only",
+                1);
   }
-  if (!model.appendDataToFile(options.output)) {
-    fail(options.output + ": cannot be written");
-    return 2;
-  }
+  if (!model.appendDataToFile(options.output)) return fail("cannot write " + options.output + ": " + systemReason());
   std::fputs(("appended " + std::to_string(model.getSize()) + (model.getSize() == 1 ? " variant" : " variants") +
               " to " + options.output + "\n")
                  .c_str(),

@@ -11,6 +11,7 @@
 #include "armakon/vdi3805/VDIRecords.h"
 #include "tools/armakon/Commands.h"
 #include "tools/armakon/LoadCommand.h"
+#include "tools/armakon/ToolMessages.h"
 
 namespace armakon::tool {
 
@@ -74,16 +75,24 @@ std::string describe(const CVDIDoc& document) {
 }
 
 int list(const ListOptions& options) {
+  if (const std::string problem = inputProblem(options.path); !problem.empty()) {
+    return fail(options.path + ": " + problem);
+  }
   CMiniReportUtil& reports = CMiniReportUtil::instance();
   reports.clear();
   if (!options.descriptions.empty()) CVDITemplate::SetFolder(options.descriptions);
   CVDIDoc document;
   const bool loaded = document.Load(options.path, false, 0);
   if (!loaded || !document.IsParsed()) {
-    std::fprintf(stderr, "armakon list: %s cannot be read as a VDI 3805 file\n", options.path.c_str());
+    fail(options.path + " cannot be read as a VDI 3805 file");
     printReportEntries(stderr);
     printShownMessages(stderr);
     return 2;
+  }
+  if (document.GetSheet() != 2 && document.GetSheet() != 17) {
+    printShownMessages(stderr);
+    return fail(options.path + " holds sheet " + std::to_string(document.GetSheet()) +
+                ", not a valve sheet (2 heating or 17 drinking-water valves)");
   }
   std::fputs(describe(document).c_str(), stdout);
   std::fflush(stdout);
@@ -103,8 +112,8 @@ void addListCommand(CLI::App& app, Action& action) {
   command->add_option("--descriptions", options->descriptions,
                       "Folder of the record-type descriptions; default: the current folder");
   command->footer(
-      "Exit status: 0 after listing, 2 when the file cannot be read or is refused (the\n"
-      "reasons are printed on stderr).\n"
+      "Exit status: 0 after listing, 2 when the file cannot be read, is refused or holds\n"
+      "another sheet than 2 or 17 (the reasons are printed on stderr).\n"
       "Example: armakon list data/samples/catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI");
   command->callback([&action, options] { action = [options] { return list(*options); }; });
 }

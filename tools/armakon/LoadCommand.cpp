@@ -23,6 +23,7 @@
 #include "armakon/vdi3805/VDIRecords.h"
 #include "armakon/vdi3805/VdiFileRead.h"
 #include "tools/armakon/Commands.h"
+#include "tools/armakon/ToolMessages.h"
 
 namespace armakon::tool {
 
@@ -48,7 +49,7 @@ void printReportEntries(std::FILE* out) {
 
 void printShownMessages(std::FILE* out) {
   for (const ShownMessage& message : headlessPlatform().takeMessages()) {
-    std::fprintf(out, "Meldung: %s\n", hydStrUtil::Replace(message.text, "\n", " ").c_str());
+    std::fprintf(out, "message: %s\n", hydStrUtil::Replace(message.text, "\n", " ").c_str());
   }
 }
 
@@ -157,7 +158,7 @@ void loadWithProgress(CVDIData& data, const LoadOptions& options) {
   const std::size_t total = data.GetCount();
   while (!done) {
     const int percent = static_cast<int>(static_cast<std::size_t>(data.GetLoadedCount()) * 100 / total);
-    std::fprintf(stderr, "\rDateien laden: %i%% ", percent);
+    std::fprintf(stderr, "\rloading files: %i%% ", percent);
     std::fflush(stderr);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
   }
@@ -172,15 +173,19 @@ const CVDIBase* headerOf(const CVDIDoc& document) {
   return nullptr;
 }
 
+// Whether the document was read but left out because it holds another sheet than the one
+// asked for.
+bool skippedForSheet(const CVDIDoc& document, const LoadOptions& options) {
+  return !document.IsParsed() && document.IsLoaded() && options.sheet != 0 && !document.GetDate().empty() &&
+         document.GetSheet() != options.sheet;
+}
+
 std::string describe(const CVDIDoc& document, const LoadOptions& options, std::size_t& products) {
-  if (!document.IsParsed()) {
-    if (document.IsLoaded() && options.sheet != 0 && !document.GetDate().empty() &&
-        document.GetSheet() != options.sheet) {
-      return "sheet " + std::to_string(document.GetSheet()) + ", not loaded for sheet " +
-             std::to_string(options.sheet);
-    }
-    return "refused";
+  if (skippedForSheet(document, options)) {
+    return "skipped: the file holds sheet " + std::to_string(document.GetSheet()) + ", not sheet " +
+           std::to_string(options.sheet);
   }
+  if (!document.IsParsed()) return "refused";
   std::vector<const CVDIBase*> found;
   CollectRecords(&document, 80000, found);
   products = found.size();
@@ -202,16 +207,14 @@ int load(const LoadOptions& options) {
   CVDIData data;
   Collector collector(data, options);
   for (const std::string& path : options.paths) {
-    if (!collector.add(path)) std::fprintf(stderr, "armakon load: no such file or folder: %s\n", path.c_str());
+    if (!collector.add(path)) fail(path + ": no such file or folder");
   }
-  if (data.GetCount() == 0) {
-    std::fputs("armakon load: no VDI 3805 files found\n", stderr);
-    return 2;
-  }
+  if (data.GetCount() == 0) return fail("no VDI 3805 files found");
 
   loadWithProgress(data, options);
 
   int parsed = 0;
+  int skipped = 0;
   std::size_t products = 0;
   for (std::size_t i = 0; i < data.GetCount(); ++i) {
     const CVDIDoc& document = *data.GetDocumentAt(i);
@@ -219,11 +222,12 @@ int load(const LoadOptions& options) {
     const std::string text = describe(document, options, count);
     products += count;
     if (document.IsParsed()) ++parsed;
+    if (skippedForSheet(document, options)) ++skipped;
     const std::string catalog = document.GetCatalogId().empty() ? std::string() : document.GetCatalogId() + "  ";
     std::printf("%s%s\n    %s\n", catalog.c_str(), document.GetPath().c_str(), text.c_str());
   }
-  std::printf("\ndocuments %zu, loaded %d, parsed %d, products %zu\n", data.GetCount(), data.GetLoadedCount(), parsed,
-              products);
+  std::printf("\ndocuments %zu, loaded %d, skipped for another sheet %d, products %zu\n", data.GetCount(), parsed,
+              skipped, products);
   const int errors = reports.errorCount();
   std::printf("report list: %zu entries, %d errors, %zu hints\n", reports.size(), errors,
               reports.size() - static_cast<std::size_t>(errors));
@@ -234,8 +238,8 @@ int load(const LoadOptions& options) {
   }
   std::fflush(stdout);
   printShownMessages(stderr);
-  if (parsed == 0) return 2;
-  return errors > 0 ? 1 : 0;
+  if (parsed == 0 && skipped == 0) return 2;
+  return errors > 0 || skipped > 0 ? 1 : 0;
 }
 
 }  // namespace
@@ -266,8 +270,9 @@ void addLoadCommand(CLI::App& app, Action& action) {
                       "vdi3805-Blatt17-Beschreibungen.txt); default: the current folder");
   command->footer(
       "Progress is shown on stderr when it is a terminal. Exit status: 0 when everything\n"
-      "loaded without an error, 1 when the report list holds errors, 2 when nothing could be\n"
-      "read (no file found, or no document loaded).\n"
+      "loaded without an error, 1 when the report list holds errors or a file was skipped for\n"
+      "holding another sheet than --sheet, 2 when nothing could be read (no file found, or\n"
+      "every file refused).\n"
       "Example: armakon load data/samples --old --descriptions data/samples/descriptions");
   command->callback([&action, options] { action = [options] { return load(*options); }; });
 }

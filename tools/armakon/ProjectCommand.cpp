@@ -5,16 +5,15 @@
 //   armakon project list PROJECT
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
 
 #include "armakon/containers/ArmaturenModell.h"
 #include "armakon/containers/HzArmaturContainer.h"
 #include "armakon/containers/TwArmaturContainer.h"
 #include "tools/armakon/Commands.h"
 #include "tools/armakon/ProjectFile.h"
+#include "tools/armakon/ToolMessages.h"
 
 namespace armakon::tool {
 
@@ -29,8 +28,6 @@ struct AddOptions {
   std::string model;
 };
 
-void fail(const std::string& message) { std::fputs(("armakon project: " + message + "\n").c_str(), stderr); }
-
 // One line without line breaks (execution texts may hold them).
 std::string oneLine(std::string text) {
   for (char& c : text) {
@@ -41,37 +38,21 @@ std::string oneLine(std::string text) {
 
 int runAdd(const AddOptions& options) {
   enArmaturenTyp kind = ARMATURENTYP_KEIN;
-  if (!parseKind(options.kind, kind)) {
-    fail("unknown kind '" + options.kind + "' (see 'armakon project add --help')");
-    return 2;
-  }
+  if (!parseKind(options.kind, kind)) return fail("unknown kind '" + options.kind + "' (see 'armakon project add --help')");
   ArmaturenModell entry;
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(options.model, ec) || !entry.getModell().loadVAMFile(options.model)) {
-    fail(options.model + ": not a readable valve-model file");
-    return 2;
-  }
-  if (entry.bIsEmpty()) {
-    fail(options.model + ": the valve model has no variants");
-    return 2;
-  }
+  std::string reason = inputProblem(options.model);
+  if (reason.empty() && !entry.getModell().loadVAMFile(options.model)) reason = "not a readable valve-model file";
+  if (!reason.empty()) return fail(options.model + ": " + reason);
+  if (entry.bIsEmpty()) return fail(options.model + ": the valve model has no variants");
   std::string error;
-  if (!loadProject(options.project, true, error)) {
-    fail(error);
-    return 2;
-  }
+  ProjectTree read;
+  if (!loadProject(options.project, true, read, error)) return fail(error);
   entry.setTyp(kind);
   entry.setGlobal(options.local ? 0 : 1);
   entry.setGruppe(options.group);
   RnArmaturContainer* container = containerForKind(kind);
-  if (container == nullptr || container->append(entry) < 0) {
-    fail("the container has no id left for a new entry");
-    return 2;
-  }
-  if (!saveProject(options.project, error)) {
-    fail(error);
-    return 2;
-  }
+  if (container == nullptr || container->append(entry) < 0) return fail("the container has no id left for a new entry");
+  if (!saveProject(options.project, read, error)) return fail(error);
   const std::string line = "entry " + std::to_string(entry.getId()) + " added to the " +
                            (options.local ? "local" : "global") + " list: " + getVentilName(kind) + ", " +
                            entry.getModell().getManufacturer() + " " + entry.getModell().getModelType() + "\n";
@@ -93,10 +74,8 @@ void printList(const ArmaturenModellListe& list, const char* listName) {
 
 int runList(const std::string& project) {
   std::string error;
-  if (!loadProject(project, false, error)) {
-    fail(error);
-    return 2;
-  }
+  ProjectTree read;
+  if (!loadProject(project, false, read, error)) return fail(error);
   std::puts("id\tlist\tkind\tgroup\tmanufacturer\tmodel\tdesign variants");
   for (const RnArmaturContainer* container :
        {static_cast<const RnArmaturContainer*>(&HzArmaturContainer::instance()),
@@ -117,7 +96,8 @@ void addProjectCommand(CLI::App& app, Action& action) {
   auto add = std::make_shared<AddOptions>();
   CLI::App* addCommand = command->add_subcommand(
       "add", "Add a valve model (*.vam) to the project's global list (or local list) as an entry of a kind;\n"
-             "the project file is created when missing and replaced atomically.");
+             "the project file is created when missing and replaced atomically, keeping whatever else\n"
+             "it holds (entries of other hosts, sections the tool does not know) unchanged.");
   addCommand->add_option("PROJECT", add->project, "The project file")->required();
   addCommand->add_option("--kind", add->kind, "The valve kind, by number or short name (see below)")->required();
   CLI::Option* global = addCommand->add_flag("--global", add->global, "Add to the global list (the default)");

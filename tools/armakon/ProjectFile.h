@@ -15,13 +15,20 @@
 //   [ENDE_Trinkwasser]
 //   [ENDE_ArmakonProjekt]
 //
+// What the tool does not understand survives a rewrite unchanged: further attributes and
+// sections anywhere, and within a list every section that is no entry under the key "armakon"
+// the container could read (entries of other hosts, damaged ones). Only the tool's own
+// entries and the list's id counter are written anew, after the kept sections.
+//
 // The file is written atomically. Kinds are given by number (4445..4457, 5556..5564) or by the
 // short names of kindShortNames().
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "armakon/components/ProNode.h"
 #include "armakon/containers/RnArmaturContainer.h"
 #include "armakon/containers/enArmaturenTyp.h"
 
@@ -30,12 +37,18 @@ namespace armakon::tool {
 // The key text under which the tool's entries are persisted.
 inline constexpr const char* kProjectKey = "armakon";
 
+// The project file as read, for a rewrite to carry over what the containers do not hold.
+struct ProjectTree {
+  std::unique_ptr<CProNodeBase> root;  // null: a new project
+};
+
 // Loads the project into HzArmaturContainer::instance() and TwArmaturContainer::instance()
-// (both emptied first). A missing file gives empty containers when mayBeMissing is true.
-// False with a one-line reason in error otherwise.
-bool loadProject(const std::string& path, bool mayBeMissing, std::string& error);
-// Writes both containers into the project file; false with a reason in error.
-bool saveProject(const std::string& path, std::string& error);
+// (both emptied first), and the file's whole tree into read. A missing file gives empty
+// containers when mayBeMissing is true. False with a one-line reason in error otherwise.
+bool loadProject(const std::string& path, bool mayBeMissing, ProjectTree& read, std::string& error);
+// Writes both containers into the project file, with everything else of read unchanged;
+// false with a reason in error.
+bool saveProject(const std::string& path, const ProjectTree& read, std::string& error);
 
 // The container that holds entries of the kind: heating for 4445..4457, drinking water for
 // 5556..5564; null for any other value.

@@ -1,10 +1,8 @@
 // armakon pumps: the pump catalog from pump files (*.PMP): list, check, control curve, chart.
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "armakon/components/AtomicFile.h"
@@ -14,6 +12,7 @@
 #include "armakon/pumps/enEinsatzBereich.h"
 #include "armakon/pumps/hydPumpenManager.h"
 #include "tools/armakon/Commands.h"
+#include "tools/armakon/ToolMessages.h"
 
 namespace armakon::tool {
 
@@ -29,25 +28,14 @@ struct PumpsOptions {
   std::string output;
 };
 
-void complain(const std::string& command, const std::string& text) {
-  std::fputs(("armakon pumps " + command + ": " + text + "\n").c_str(), stderr);
-}
-
 // Reads every file into the catalog; false after a message for each file that failed.
-bool loadFiles(hydPumpenManager& catalog, const std::vector<std::string>& files, const std::string& command) {
+bool loadFiles(hydPumpenManager& catalog, const std::vector<std::string>& files) {
   bool all = true;
   for (const std::string& file : files) {
-    std::error_code error;
-    const char* reason = nullptr;
-    if (!std::filesystem::exists(file, error)) {
-      reason = "no such file";
-    } else if (std::filesystem::is_directory(file, error)) {
-      reason = "is a folder, not a pump file";
-    } else if (!catalog.read(file, std::string())) {
-      reason = "not a readable pump file";
-    }
-    if (reason != nullptr) {
-      complain(command, file + ": " + reason);
+    std::string reason = inputProblem(file);
+    if (reason.empty() && !catalog.read(file, std::string())) reason = "not a readable pump file";
+    if (!reason.empty()) {
+      fail(file + ": " + reason);
       all = false;
     }
   }
@@ -111,14 +99,14 @@ std::string describeCatalog(const hydPumpenManager& catalog) {
 
 int listPumps(const PumpsOptions& options) {
   hydPumpenManager catalog;
-  const bool all = loadFiles(catalog, options.files, "list");
+  const bool all = loadFiles(catalog, options.files);
   std::fputs(describeCatalog(catalog).c_str(), stdout);
   return all ? 0 : 2;
 }
 
 int checkPumps(const PumpsOptions& options) {
   hydPumpenManager catalog;
-  if (!loadFiles(catalog, options.files, "check")) return 2;
+  if (!loadFiles(catalog, options.files)) return 2;
   std::vector<std::string> messages;
   const bool clean = catalog.checkAllPumpData(messages);
   for (const std::string& message : messages) std::fputs((message + "\n").c_str(), stdout);
@@ -139,11 +127,11 @@ const hydPumpe* findPump(const hydPumpenManager& catalog, const PumpsOptions& op
 }
 
 // Loads the one file and finds the pump; null after a message.
-const hydPumpe* loadPump(hydPumpenManager& catalog, const PumpsOptions& options, const std::string& command) {
-  if (!loadFiles(catalog, options.files, command)) return nullptr;
+const hydPumpe* loadPump(hydPumpenManager& catalog, const PumpsOptions& options) {
+  if (!loadFiles(catalog, options.files)) return nullptr;
   const hydPumpe* pumpe = findPump(catalog, options);
   if (pumpe == nullptr) {
-    complain(command, "no pump \"" + options.pump + "\"" +
+    fail("no pump \"" + options.pump + "\"" +
                           (options.series.empty() ? std::string() : " in series \"" + options.series + "\"") +
                           " in " + options.files.front());
   }
@@ -156,12 +144,11 @@ bool proportional(const hydPumpe& pumpe, int mode) {
 
 int controlCurve(const PumpsOptions& options) {
   double setpoint = 0.0;
-  if (!parseDouble(options.setpoint, setpoint)) {
-    complain("curve", "--setpoint: not a number: " + options.setpoint);
-    return 2;
+  if (!parseFiniteNumber(options.setpoint, setpoint)) {
+    return fail("--setpoint needs a number in Pa, not '" + options.setpoint + "'");
   }
   hydPumpenManager catalog;
-  const hydPumpe* pumpe = loadPump(catalog, options, "curve");
+  const hydPumpe* pumpe = loadPump(catalog, options);
   if (pumpe == nullptr) return 2;
 
   CHydrixInterpolation curve;
@@ -170,8 +157,7 @@ int controlCurve(const PumpsOptions& options) {
                                                                       : "the setpoint lies outside the pump's range " +
                                                                             num(pumpe->getDpMin() * 100.0) + " .. " +
                                                                             num(pumpe->getDpMax() * 100.0) + " Pa";
-    complain("curve", "no control curve for " + num(setpoint) + " Pa: " + reason);
-    return 1;
+    return fail("no control curve for " + num(setpoint) + " Pa: " + reason, 1);
   }
   std::string out = pumpe->getName() + ": " +
                     (proportional(*pumpe, options.mode) ? "proportional pressure" : "constant pressure") +
@@ -190,7 +176,7 @@ bool parsePoint(const std::string& text, Netzpunkt& point) {
   double values[3] = {};
   for (int i = 2; i >= 0; --i) {
     const std::size_t colon = rest.rfind(':');
-    if (colon == std::string::npos || !parseDouble(rest.substr(colon + 1), values[i])) return false;
+    if (colon == std::string::npos || !parseFiniteNumber(rest.substr(colon + 1), values[i])) return false;
     rest.erase(colon);
   }
   point.name = rest;
@@ -205,19 +191,15 @@ int drawChart(const PumpsOptions& options) {
   for (const std::string& text : options.points) {
     Netzpunkt point;
     if (!parsePoint(text, point)) {
-      complain("chart", "--point: expected NAME:Q_m3h:H_m:H0_m, got " + text);
-      return 2;
+      return fail("--point needs NAME:Q_m3h:H_m:H0_m with three numbers, not '" + text + "'");
     }
     points.push_back(point);
   }
   hydPumpenManager catalog;
-  const hydPumpe* pumpe = loadPump(catalog, options, "chart");
+  const hydPumpe* pumpe = loadPump(catalog, options);
   if (pumpe == nullptr) return 2;
   const std::string svg = renderPumpChartSvg(buildPumpChart(*pumpe, points));
-  if (!writeFileAtomically(options.output, svg)) {
-    complain("chart", "cannot write " + options.output);
-    return 2;
-  }
+  if (!writeFileAtomically(options.output, svg)) return fail("cannot write " + options.output + ": " + systemReason());
   return 0;
 }
 
@@ -271,8 +253,8 @@ void addPumpsCommand(CLI::App& app, Action& action) {
       ->capture_default_str();
   curve->footer("Exit status: 0, 1 when the pump has no control curve for the setpoint, 2 on a\n"
                 "missing file or pump or wrong arguments.\n"
-                "Example: armakon pumps curve data/samples/catalogs/Aqualis/Pumpen.PMP\n"
-                "         --pump 'Aquaflux E 25-60' --setpoint 40000 --mode 1");
+                "Example:\n"
+                "  armakon pumps curve data/samples/catalogs/Aqualis/Pumpen.PMP --pump 'Aquaflux E 25-60' --setpoint 40000 --mode 1");
   curve->callback([&action, options] { action = [options] { return controlCurve(*options); }; });
 
   CLI::App* chart = addFileSubcommand(
@@ -285,8 +267,8 @@ void addPumpsCommand(CLI::App& app, Action& action) {
       ->allow_extra_args(false);  // one value per --point, so a FILE after it stays the FILE
   chart->add_option("-o,--output", options->output, "The SVG file to write")->required();
   chart->footer("Exit status: 0, 2 on a missing file or pump, a malformed point or a failed write.\n"
-                "Example: armakon pumps chart data/samples/catalogs/Aqualis/Pumpen.PMP\n"
-                "         --pump 'Aquaflux E 25-60' --point 'Strang 1:2.0:4.0:1.0' -o chart.svg");
+                "Example:\n"
+                "  armakon pumps chart data/samples/catalogs/Aqualis/Pumpen.PMP --pump 'Aquaflux E 25-60' --point 'Strang 1:2.0:4.0:1.0' -o chart.svg");
   chart->callback([&action, options] { action = [options] { return drawChart(*options); }; });
 }
 

@@ -1,10 +1,8 @@
 // armakon show: prints a readable summary of a valve-model file (*.vam).
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
 
 #include "armakon/components/NumberText.h"
 #include "armakon/model/hydArmaturDDR.h"
@@ -21,6 +19,7 @@
 #include "armakon/model/hydArmaturZaehler.h"
 #include "armakon/model/hydArmaturenModell.h"
 #include "tools/armakon/Commands.h"
+#include "tools/armakon/ToolMessages.h"
 
 namespace armakon::tool {
 
@@ -32,17 +31,10 @@ std::string num(double value) { return formatC("%g", value); }
 
 // Loads the file; false after a one-line error on stderr.
 bool loadModelFile(hydArmaturenModell& model, const std::string& path) {
-  std::error_code error;
-  const char* reason = nullptr;
-  if (!std::filesystem::exists(path, error)) {
-    reason = "no such file";
-  } else if (std::filesystem::is_directory(path, error)) {
-    reason = "is a folder, not a valve-model file";
-  } else if (!model.loadVAMFile(path)) {
-    reason = "not a readable valve-model file";
-  }
-  if (reason == nullptr) return true;
-  std::fputs(("armakon show: " + path + ": " + reason + "\n").c_str(), stderr);
+  std::string reason = inputProblem(path);
+  if (reason.empty() && !model.loadVAMFile(path)) reason = "not a readable valve-model file";
+  if (reason.empty()) return true;
+  fail(path + ": " + reason);
   return false;
 }
 

@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "armakon/components/NumberText.h"
@@ -21,6 +22,7 @@
 #include "tools/armakon/Commands.h"
 #include "tools/armakon/ProjectFile.h"
 #include "tools/armakon/SizeCommand.h"
+#include "tools/armakon/ToolMessages.h"
 
 namespace armakon::tool {
 
@@ -64,13 +66,15 @@ bool thermostaticValve(const RnArmaturContainer& container, enArmaturenTyp, cons
   return container.findGlobalVariablesTHKV(request.kv, request.kvMax, request.fromOpen, record);
 }
 
+std::string kvMissing(const SizeRequest& request) { return request.hasKv ? "" : "--kv"; }
+
 constexpr SizeSearch kSearches[] = {
     {HZ_ALLGEMEINE_ARMATUREN, "fixed resistance", fixedResistance, false},
     {TW_ALLGEMEINE_ARMATUREN, "fixed resistance", fixedResistance, false},
-    {HZ_THERMOSTATVENTIL, "thermostatic valve", thermostaticValve, false},
-    {HZ_RUECKLAUFVERSCHRAUBUNG, "adjustable resistance", adjustableResistance, true},
-    {HZ_STRANGREGULIERVENTIL_DROSSEL, "adjustable resistance", adjustableResistance, true},
-    {TW_STRANGREGULIERVENTIL, "adjustable resistance", adjustableResistance, true},
+    {HZ_THERMOSTATVENTIL, "thermostatic valve", thermostaticValve, false, kvMissing},
+    {HZ_RUECKLAUFVERSCHRAUBUNG, "adjustable resistance", adjustableResistance, true, kvMissing},
+    {HZ_STRANGREGULIERVENTIL_DROSSEL, "adjustable resistance", adjustableResistance, true, kvMissing},
+    {TW_STRANGREGULIERVENTIL, "adjustable resistance", adjustableResistance, true, kvMissing},
 };
 
 // Every table of rows: the shared searches first, then each container's own.
@@ -104,8 +108,6 @@ std::string searchHelpText() {
   return text;
 }
 
-void fail(const std::string& message) { std::fputs(("armakon size: " + message + "\n").c_str(), stderr); }
-
 // "ID:DN" with both parts whole numbers of at least 1.
 bool parseKeep(const std::string& text, ARMATUR& record) {
   const std::size_t colon = text.find(':');
@@ -121,16 +123,30 @@ bool parseKeep(const std::string& text, ARMATUR& record) {
   return true;
 }
 
-// An optional number of at least 0: an empty text leaves it unset.
+// An optional finite number of at least 0: an empty text leaves it unset.
 bool parseOptionalNumber(const std::string& text, const char* option, std::optional<double>& value) {
   if (text.empty()) return true;
   double number = 0.0;
-  if (!parseDouble(text, number) || !(number >= 0.0)) {
-    fail(std::string(option) + " needs a number of at least 0, not '" + text + "'");
+  if (!parseFiniteNumber(text, number) || number < 0.0) {
+    fail(std::string(option) + " needs a finite number of at least 0, not '" + text + "'");
     return false;
   }
   value = number;
   return true;
+}
+
+// Whether the search chose a valve of the kind: a search may leave a record it was given
+// unchanged when it finds nothing, and that record may name an entry of another kind.
+bool choseKind(const RnArmaturContainer& container, enArmaturenTyp kind, const ARMATUR& record) {
+  return container.getArmatur(record) != nullptr && container.getArmaturenModell(record).getTyp() == kind;
+}
+
+// Whether the project has an entry of that id in the container (global or local list).
+bool hasEntry(const RnArmaturContainer& container, int id) {
+  ARMATUR record;
+  record.modellId = id;
+  return !container.getArmaturenModellAsList(record, false).empty() ||
+         !container.getArmaturenModellAsList(record, true).empty();
 }
 
 void printField(const char* label, const std::string& value) {
@@ -139,23 +155,16 @@ void printField(const char* label, const std::string& value) {
 
 int runSize(const SizeOptions& options) {
   enArmaturenTyp kind = ARMATURENTYP_KEIN;
-  if (!parseKind(options.kind, kind)) {
-    fail("unknown kind '" + options.kind + "' (see 'armakon size --help')");
-    return 2;
-  }
+  if (!parseKind(options.kind, kind)) return fail("unknown kind '" + options.kind + "' (see 'armakon size --help')");
   SizeRequest request;
-  if (!options.kv.empty()) {
-    if (!parseDouble(options.kv, request.kv) || !(request.kv >= 0.0)) {
-      fail("--kv needs a kv value of at least 0, not '" + options.kv + "'");
-      return 2;
-    }
-    request.hasKv = true;
-  }
-  request.kvMax = request.kv;
-  if (!options.kvMax.empty() && (!parseDouble(options.kvMax, request.kvMax) || !(request.kvMax >= 0.0))) {
-    fail("--kv-max needs a kv value of at least 0, not '" + options.kvMax + "'");
+  std::optional<double> kv;
+  std::optional<double> kvMax;
+  if (!parseOptionalNumber(options.kv, "--kv", kv) || !parseOptionalNumber(options.kvMax, "--kv-max", kvMax)) {
     return 2;
   }
+  request.hasKv = kv.has_value();
+  request.kv = kv.value_or(0.0);
+  request.kvMax = kvMax.value_or(request.kv);
   request.fromOpen = options.fromOpen;
   request.group = options.group;
   if (!parseOptionalNumber(options.flow, "--flow", request.flow) ||
@@ -173,50 +182,45 @@ int runSize(const SizeOptions& options) {
 
   const SizeSearch* search = searchFor(kind, request);
   if (search == nullptr) {
-    fail("kind " + std::to_string(static_cast<int>(kind)) + " (" + getVentilName(kind) +
-         ") has no sizing search here (see 'armakon size --help')");
-    return 2;
+    return fail("kind " + std::to_string(static_cast<int>(kind)) + " (" + getVentilName(kind) +
+                ") has no sizing search here (see 'armakon size --help')");
   }
-  const std::string missing =
-      search->missingInput != nullptr ? search->missingInput(request) : (request.hasKv ? "" : "--kv");
-  if (!missing.empty()) {
-    fail(std::string("a ") + search->family + " needs " + missing);
-    return 2;
-  }
+  const std::string missing = search->missingInput != nullptr ? search->missingInput(request) : "";
+  if (!missing.empty()) return fail(std::string("a ") + search->family + " needs " + missing);
 
   ARMATUR record;
   record.dimension = options.dn;
   if (!options.keep.empty()) {
     if (!search->canKeep) {
-      fail(std::string("--keep applies to adjustable resistances only, not to a ") + search->family);
-      return 2;
+      return fail(std::string("--keep applies to adjustable resistances only, not to a ") + search->family);
     }
     if (!parseKeep(options.keep, record)) {
-      fail("--keep needs ID:DN with two whole numbers of at least 1, not '" + options.keep + "'");
-      return 2;
+      return fail("--keep needs ID:DN with two whole numbers of at least 1, not '" + options.keep + "'");
     }
     request.keep = true;
   }
   if (options.local != 0) {
-    if (!search->canLocal) {
-      fail(std::string("--local does not apply to a ") + search->family);
-      return 2;
-    }
+    if (!search->canLocal) return fail(std::string("--local does not apply to a ") + search->family);
     record.modellId = options.local;
     request.local = true;
   }
 
   std::string error;
-  if (!loadProject(options.project, false, error)) {
-    fail(error);
-    return 2;
-  }
+  ProjectTree read;
+  if (!loadProject(options.project, false, read, error)) return fail(error);
   const RnArmaturContainer* container = containerForKind(kind);
-  if (container == nullptr || !search->run(*container, kind, request, record)) {
-    fail("no suitable " + std::string(search->family) + " of kind " + std::to_string(static_cast<int>(kind)) +
-         " (" + getVentilName(kind) + ")" +
-         (request.local ? " in entry " + std::to_string(options.local) : std::string(" in the project's global list")));
-    return 1;
+  if (container == nullptr) return fail("kind " + std::to_string(static_cast<int>(kind)) + " has no container");
+  if (request.local && !hasEntry(*container, options.local)) {
+    return fail("the project has no entry " + std::to_string(options.local) + " among its " +
+                (isHeizungsTyp(kind) ? "heating" : "drinking-water") + " valves");
+  }
+  if (!search->run(*container, kind, request, record) || !choseKind(*container, kind, record)) {
+    return fail("nothing suitable: no " + std::string(search->family) + " of kind " +
+                    std::to_string(static_cast<int>(kind)) + " (" + getVentilName(kind) + ")" +
+                    (request.local ? " in entry " + std::to_string(options.local)
+                                   : std::string(" in the project's global list")) +
+                    " fits",
+                1);
   }
   double kvIst = 0.0;
   const bool hasKv = container->getKvIst(record, kvIst);
@@ -298,9 +302,10 @@ void addSizeCommand(CLI::App& app, Action& action) {
   command->footer("Kinds that can be sized:\n" + searchHelpText() +
                   "Exit status: 0 with a valve chosen, 1 when no entry is suitable, 2 on wrong arguments or an\n"
                   "unreadable project.\n"
-                  "Example: armakon size p.armakon --kind thkv --kv 0.35 --kv-max 0.8 --dn 10\n"
-                  "         armakon size p.armakon --kind ddr --flow 0.8 --dp 71 --setpoint 200 --dn 20\n"
-                  "         armakon size p.armakon --kind zaehler --flow 2 --area 1 --dn 20");
+                  "Examples:\n"
+                  "  armakon size p.armakon --kind thkv --kv 0.35 --kv-max 0.8 --dn 10\n"
+                  "  armakon size p.armakon --kind ddr --flow 0.8 --dp 71 --setpoint 200 --dn 20\n"
+                  "  armakon size p.armakon --kind zaehler --flow 2 --area 1 --dn 20");
   command->callback([&action, options] { action = [options] { return runSize(*options); }; });
 }
 

@@ -50,7 +50,7 @@ struct SizeSearch {
   const char* family;
   SearchFunction run;
   bool canKeep;                         // takes --keep
-  InputCheck missingInput = nullptr;    // null: the search needs --kv
+  InputCheck missingInput = nullptr;    // null: the search needs no input
   ReportFunction report = nullptr;      // null: setting index, setting text and kv of the setting
   RowSelector selects = nullptr;        // null: the kind's default row
   bool canLocal = false;                // takes --local ID

@@ -140,20 +140,23 @@ void reportMeter(const RnArmaturContainer& container, const SizeRequest&, const 
 
 std::string flowMissing(const SizeRequest& r) { return joinMissing({{r.flow.has_value(), "--flow"}}); }
 
-bool sizeBackflowPreventer(const RnArmaturContainer& container, enArmaturenTyp, const SizeRequest& r,
-                           ARMATUR& record) {
+// The search over the global list, or with --local over the list of the one entry the
+// record names. The local form keeps the record it was given when it chooses nothing, and
+// that record names the entry; so both run the list form with the model id cleared, which
+// names a variant only when the search chose one.
+bool sizeSafetyFitting(const RnArmaturContainer& container, enArmaturenTyp kind, const SizeRequest& r,
+                       ARMATUR& record) {
   const TwArmaturContainer* tw = drinkingWater(container);
   if (tw == nullptr) return false;
-  return r.local ? tw->findLocalRFV(*r.flow, record, r.keepDim) : tw->findGlobalRFV(*r.flow, record, r.keepDim);
-}
-
-bool sizeSeparator(const RnArmaturContainer& container, enArmaturenTyp, const SizeRequest& r, ARMATUR& record) {
-  const TwArmaturContainer* tw = drinkingWater(container);
-  if (tw == nullptr) return false;
-  // Without --pressure every separator pressure is acceptable.
-  const double limit = r.pressure ? *r.pressure : std::numeric_limits<double>::infinity();
-  return r.local ? tw->findLocalTrenner(*r.flow, limit, record, r.keepDim)
-                 : tw->findGlobalTrenner(*r.flow, limit, record, r.keepDim);
+  ArmaturenModellSpan list = tw->getGlobalList();
+  if (r.local) {
+    list = tw->getArmaturenModellAsList(record, false);
+    if (list.empty()) list = tw->getArmaturenModellAsList(record, true);
+  }
+  // Backflow preventers have no separator pressure; without --pressure any is acceptable.
+  const double limit = kind != TW_ROHRTRENNER ? -1.0 : r.pressure ? *r.pressure : std::numeric_limits<double>::infinity();
+  record.modellId = 0;
+  return TwArmaturContainer::findSicherungEx(list, *r.flow, record, kind, r.keepDim, limit);
 }
 
 void reportSafetyFitting(const RnArmaturContainer& container, const SizeRequest& r, const ARMATUR& record) {
@@ -212,9 +215,9 @@ constexpr SizeSearch kDrinkingWaterSearches[] = {
     {TW_THERMOSTATISCHES_STRANGREGULIERVENTIL, "thermostatic circulation valve", sizeThermo, false, thermoMissing,
      reportThermo, nullptr, true},
     {TW_WASSERZAEHLER, "water meter", sizeMeter, false, meterMissing, reportMeter, nullptr, true},
-    {TW_RUECKFLUSSVERHINDERER, "backflow preventer", sizeBackflowPreventer, false, flowMissing, reportSafetyFitting,
+    {TW_RUECKFLUSSVERHINDERER, "backflow preventer", sizeSafetyFitting, false, flowMissing, reportSafetyFitting,
      nullptr, true},
-    {TW_ROHRTRENNER, "pipe separator", sizeSeparator, false, flowMissing, reportSafetyFitting, nullptr, true},
+    {TW_ROHRTRENNER, "pipe separator", sizeSafetyFitting, false, flowMissing, reportSafetyFitting, nullptr, true},
     {TW_DRUCKREGLER, "pressure reducer", sizeReducer, false, reducerMissing, reportReducer, nullptr, true},
     {TW_ENTNAHMEARMATUR, "draw-off fitting (with --local)", sizeDrawOff, false, drawOffMissing, reportDrawOff, nullptr,
      true},
