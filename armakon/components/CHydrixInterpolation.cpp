@@ -107,12 +107,45 @@ double CHydrixInterpolation::GetY(double x, bool extend) const {
   return onLine(x, xs_[lo - 1], ys_[lo - 1], xs_[lo], ys_[lo]);
 }
 
+CHydrixInterpolation::FallingWalk::FallingWalk(const CHydrixInterpolation& table)
+    : table_(table), falling_(table.xs_.size() >= 2), previous_(std::numeric_limits<double>::infinity()) {
+  for (std::size_t i = 1; falling_ && i < table.xs_.size(); ++i) falling_ = table.xs_[i] < table.xs_[i - 1];
+}
+
+double CHydrixInterpolation::FallingWalk::GetY(double x) {
+  if (!falling_ || !(x <= previous_)) return table_.GetY(x, false);
+  previous_ = x;
+  const std::vector<double>& xs = table_.xs_;
+  const std::vector<double>& ys = table_.ys_;
+  // The range test and the node chosen are those of GetY on a falling table: the first node
+  // that does not lie above x.
+  if (!std::isfinite(x) || x < xs.back() || x > xs.front()) return kNoValue;
+  while (xs[next_] > x) ++next_;
+  if (xs[next_] == x || next_ == 0) return ys[next_];
+  return onLine(x, xs[next_ - 1], ys[next_ - 1], xs[next_], ys[next_]);
+}
+
 void CHydrixInterpolation::sort(double eps) {
   std::vector<std::size_t> order(xs_.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
   order.erase(std::remove_if(order.begin(), order.end(), [&](std::size_t k) { return std::isnan(xs_[k]); }),
               order.end());
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return xs_[a] < xs_[b]; });
+  const auto before = [&](std::size_t a, std::size_t b) { return xs_[a] < xs_[b]; };
+  // Tables are mostly filled in a few ascending runs; merging the runs one after the other
+  // keeps nodes of equal x in the order they were added, as the stable sort does.
+  constexpr std::size_t kMergedRuns = 4;
+  std::vector<std::size_t> runEnds;
+  for (std::size_t i = 1; i <= order.size() && runEnds.size() <= kMergedRuns; ++i) {
+    if (i == order.size() || before(order[i], order[i - 1])) runEnds.push_back(i);
+  }
+  if (runEnds.size() <= kMergedRuns) {
+    for (std::size_t r = 1; r < runEnds.size(); ++r) {
+      std::inplace_merge(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(runEnds[r - 1]),
+                         order.begin() + static_cast<std::ptrdiff_t>(runEnds[r]), before);
+    }
+  } else {
+    std::stable_sort(order.begin(), order.end(), before);
+  }
 
   std::vector<double> xs;
   std::vector<double> ys;

@@ -64,6 +64,26 @@ class CHydrixInterpolation {
 
   double GetY(double x, bool extend) const;
 
+  // The x and y values of the nodes, for callers that walk a whole table.
+  const std::vector<double>& xValues() const { return xs_; }
+  const std::vector<double>& yValues() const { return ys_; }
+
+  // GetY(x, false) for many x asked in an order that never rises, on a table whose x fall
+  // strictly from node to node (as inverse temperature functions do): the same answers,
+  // found in one walk over the table instead of one search per value. Any other table, or
+  // an x above the one asked before, is answered by GetY itself.
+  class FallingWalk {
+   public:
+    explicit FallingWalk(const CHydrixInterpolation& table);
+    double GetY(double x);
+
+   private:
+    const CHydrixInterpolation& table_;
+    bool falling_;
+    double previous_;
+    std::size_t next_ = 0;
+  };
+
   void sort(double eps);
 
  private:
