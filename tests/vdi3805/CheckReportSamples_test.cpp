@@ -215,9 +215,9 @@ TEST(CheckCommand, BatchWritesOneReportPerFileAndSummarises) {
   EXPECT_EQ(afterFirstLine(readText(temp.path("reports/aq_heizung.vdi (2).txt"))),
             afterFirstLine(readText(kGolden / goldenName(faulty))));
   const std::regex summary(
-      ".*a/AQ_HEIZUNG.VDI: 0 errors, \\d+ hints, \\d+ products\n"
-      ".*b/aq_heizung.vdi: [1-9]\\d* errors, \\d+ hints, \\d+ products\n"
-      "total: 2 files, 1 with errors, 0 not checked; [1-9]\\d* errors, \\d+ hints, \\d+ products\n");
+      ".*a/AQ_HEIZUNG.VDI: 0 errors, \\d+ hints?, \\d+ products?\n"
+      ".*b/aq_heizung.vdi: [1-9]\\d* errors?, \\d+ hints?, \\d+ products?\n"
+      "total: 2 files, 1 with errors, 0 not checked; [1-9]\\d* errors?, \\d+ hints?, \\d+ products?\n");
   EXPECT_TRUE(std::regex_match(run.out, summary)) << run.out;
 
   EXPECT_EQ(runTool({"check", in.string(), temp.path("fehlt")}, temp).status, 2);

@@ -98,10 +98,15 @@ std::string readAll(int fd) {
   }
 }
 
+// "1 error", "2 errors".
+std::string counted(long long n, const char* word) {
+  return std::to_string(n) + ' ' + word + (n == 1 ? "" : "s");
+}
+
 std::string summaryLine(const std::string& file, const FileResult& r) {
   if (r.status == 2) return file + ": not checked, " + r.problem;
-  return file + ": " + std::to_string(r.errors) + " errors, " + std::to_string(r.hints) + " hints, " +
-         std::to_string(r.products) + " products";
+  return file + ": " + counted(r.errors, "error") + ", " + counted(r.hints, "hint") + ", " +
+         counted(r.products, "product");
 }
 
 // A bar of 30 characters and the count, redrawn in place.
@@ -237,8 +242,9 @@ int RunBatchCheck(const BatchCheckOptions& options) {
     withErrors += r.status == 1 ? 1 : 0;
     unchecked += r.status == 2 ? 1 : 0;
   }
-  std::printf("total: %zu files, %zu with errors, %zu not checked; %d errors, %d hints, %d products\n", files.size(),
-              withErrors, unchecked, errors, hints, products);
+  std::printf("total: %s, %zu with errors, %zu not checked; %s, %s, %s\n",
+              counted(static_cast<long long>(files.size()), "file").c_str(), withErrors, unchecked,
+              counted(errors, "error").c_str(), counted(hints, "hint").c_str(), counted(products, "product").c_str());
   std::fflush(stdout);
   if (!missing.empty() || unchecked > 0) return 2;
   return withErrors > 0 ? 1 : 0;
