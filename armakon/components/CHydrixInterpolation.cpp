@@ -126,35 +126,53 @@ double CHydrixInterpolation::FallingWalk::GetY(double x) {
 }
 
 void CHydrixInterpolation::sort(double eps) {
-  std::vector<std::size_t> order(xs_.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  order.erase(std::remove_if(order.begin(), order.end(), [&](std::size_t k) { return std::isnan(xs_[k]); }),
-              order.end());
-  const auto before = [&](std::size_t a, std::size_t b) { return xs_[a] < xs_[b]; };
-  // Tables are mostly filled in a few ascending runs; merging the runs one after the other
-  // keeps nodes of equal x in the order they were added, as the stable sort does.
-  constexpr std::size_t kMergedRuns = 4;
-  std::vector<std::size_t> runEnds;
-  for (std::size_t i = 1; i <= order.size() && runEnds.size() <= kMergedRuns; ++i) {
-    if (i == order.size() || before(order[i], order[i - 1])) runEnds.push_back(i);
-  }
-  if (runEnds.size() <= kMergedRuns) {
-    for (std::size_t r = 1; r < runEnds.size(); ++r) {
-      std::inplace_merge(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(runEnds[r - 1]),
-                         order.begin() + static_cast<std::ptrdiff_t>(runEnds[r]), before);
-    }
-  } else {
-    std::stable_sort(order.begin(), order.end(), before);
-  }
-
   std::vector<double> xs;
   std::vector<double> ys;
-  xs.reserve(order.size());
-  ys.reserve(order.size());
-  for (const std::size_t k : order) {
-    if (!xs.empty() && xs_[k] - xs.back() < eps) continue;
+  xs.reserve(xs_.size());
+  ys.reserve(ys_.size());
+  // Keeps a node unless it lies less than eps above the last node kept.
+  const auto keep = [&](std::size_t k) {
+    if (!xs.empty() && xs_[k] - xs.back() < eps) return;
     xs.push_back(xs_[k]);
     ys.push_back(ys_[k]);
+  };
+  // Tables are mostly filled in a few ascending runs (a mixed function in two, a falling
+  // curve read backwards in one). Merging them, the earlier run first among equal x, gives
+  // the order of a stable sort without sorting.
+  constexpr std::size_t kMergedRuns = 4;
+  std::size_t runStart[kMergedRuns + 1] = {0};
+  std::size_t runs = xs_.empty() ? 0 : 1;
+  bool merge = true;
+  for (std::size_t i = 0; merge && i < xs_.size(); ++i) {
+    if (std::isnan(xs_[i])) {
+      merge = false;
+    } else if (i > 0 && xs_[i] < xs_[i - 1]) {
+      if (runs == kMergedRuns) {
+        merge = false;
+      } else {
+        runStart[runs++] = i;
+      }
+    }
+  }
+  if (merge) {
+    runStart[runs] = xs_.size();
+    std::size_t next[kMergedRuns] = {0};
+    for (std::size_t r = 0; r < runs; ++r) next[r] = runStart[r];
+    for (;;) {
+      std::size_t from = runs;
+      for (std::size_t r = 0; r < runs; ++r) {
+        if (next[r] < runStart[r + 1] && (from == runs || xs_[next[r]] < xs_[next[from]])) from = r;
+      }
+      if (from == runs) break;
+      keep(next[from]++);
+    }
+  } else {
+    std::vector<std::size_t> order(xs_.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    order.erase(std::remove_if(order.begin(), order.end(), [&](std::size_t k) { return std::isnan(xs_[k]); }),
+                order.end());
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return xs_[a] < xs_[b]; });
+    for (const std::size_t k : order) keep(k);
   }
   xs_.swap(xs);
   ys_.swap(ys);
