@@ -10,12 +10,6 @@
 namespace armakon {
 
 namespace {
-// y on the line through (x0, y0) and (x1, y1); a vertical segment answers y0.
-double onLine(double x, double x0, double y0, double x1, double y1) {
-  const double dx = x1 - x0;
-  if (dx == 0.0 || std::isnan(dx)) return y0;
-  return y0 + (y1 - y0) * ((x - x0) / dx);
-}
 // Index of the first node that does not lie before x in search direction (n when none):
 // a bisection whose loop has no data-dependent branch, since lookups land in random places.
 template <class Before>
@@ -30,11 +24,6 @@ std::size_t firstNotBefore(const double* xs, std::size_t n, double x, Before bef
 }
 
 }  // namespace
-
-void CHydrixInterpolation::Add(double x, double y) {
-  xs_.push_back(x);
-  ys_.push_back(y);
-}
 
 void CHydrixInterpolation::reset() {
   xs_.clear();
@@ -110,19 +99,6 @@ double CHydrixInterpolation::GetY(double x, bool extend) const {
 CHydrixInterpolation::FallingWalk::FallingWalk(const CHydrixInterpolation& table)
     : table_(table), falling_(table.xs_.size() >= 2), previous_(std::numeric_limits<double>::infinity()) {
   for (std::size_t i = 1; falling_ && i < table.xs_.size(); ++i) falling_ = table.xs_[i] < table.xs_[i - 1];
-}
-
-double CHydrixInterpolation::FallingWalk::GetY(double x) {
-  if (!falling_ || !(x <= previous_)) return table_.GetY(x, false);
-  previous_ = x;
-  const std::vector<double>& xs = table_.xs_;
-  const std::vector<double>& ys = table_.ys_;
-  // The range test and the node chosen are those of GetY on a falling table: the first node
-  // that does not lie above x.
-  if (!std::isfinite(x) || x < xs.back() || x > xs.front()) return kNoValue;
-  while (xs[next_] > x) ++next_;
-  if (xs[next_] == x || next_ == 0) return ys[next_];
-  return onLine(x, xs[next_ - 1], ys[next_ - 1], xs[next_], ys[next_]);
 }
 
 void CHydrixInterpolation::sort(double eps) {

@@ -105,6 +105,8 @@ const std::vector<hydArmaturThermoDross::CurveTables>& hydArmaturThermoDross::cu
     tables.plainInverse = inverseOf(tables.plain);
     curve.getTemperaturByKvTable(tables.temperaturByKv);
   }
+  m_kvMin = m_Kurven.empty() ? -1.0 : kvOfFirstCurveAt(m_tables, m_Kurven.front()->getTemperatur());
+  m_kvMax = kvOfFirstCurveAt(m_tables, 0.0);
   m_tablesBuilt = true;
   m_tablesCap = getKvDesinfektion();
   return m_tables;
@@ -146,17 +148,20 @@ void hydArmaturThermoDross::getKurve(float& temperature, CHydrixInterpolation& x
 }
 
 double hydArmaturThermoDross::getKvmin() const {
-  if (m_Kurven.empty()) return -1.0;
-  return getKvMaxByTemperatur(m_Kurven.front()->getTemperatur());
+  curveTables();
+  return m_kvMin;
 }
 
-double hydArmaturThermoDross::getKvmax() const { return getKvMaxByTemperatur(0.0); }
+double hydArmaturThermoDross::getKvmax() const {
+  curveTables();
+  return m_kvMax;
+}
 
-double hydArmaturThermoDross::getKvMaxByTemperatur(double T) const {
-  if (m_Kurven.empty()) return -1.0;
-  const CurveTables& first = curveTables().front();
-  if (!first.functionOk) return -1.0;
-  const double kv = first.function.GetY(T, false);
+double hydArmaturThermoDross::getKvMaxByTemperatur(double T) const { return kvOfFirstCurveAt(curveTables(), T); }
+
+double hydArmaturThermoDross::kvOfFirstCurveAt(const std::vector<CurveTables>& tables, double T) const {
+  if (tables.empty() || !tables.front().functionOk) return -1.0;
+  const double kv = tables.front().function.GetY(T, false);
   return kv == kNoValue ? -1.0 : kv;
 }
 

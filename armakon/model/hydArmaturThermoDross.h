@@ -90,10 +90,14 @@ class hydArmaturThermoDross : public hydArmaturDross {
   // disinfection change.
   const std::vector<CurveTables>& curveTables() const;
   void dropCurveTables();
+  // getKvMaxByTemperatur from the tables as they stand.
+  double kvOfFirstCurveAt(const std::vector<CurveTables>& tables, double T) const;
 
   std::vector<std::unique_ptr<CEinstellungKurve>> m_Kurven;
   mutable std::mutex m_tablesLock;
   mutable std::vector<CurveTables> m_tables;
+  mutable double m_kvMin = -1.0;  // getKvmin and getKvmax, kept with the tables
+  mutable double m_kvMax = -1.0;
   mutable bool m_tablesBuilt = false;
   mutable float m_tablesCap = 0.0f;  // the kv at disinfection the tables were built with
 };
