@@ -102,10 +102,12 @@ CHydrixInterpolation::FallingWalk::FallingWalk(const CHydrixInterpolation& table
 }
 
 void CHydrixInterpolation::sort(double eps) {
-  std::vector<double> xs;
-  std::vector<double> ys;
-  xs.reserve(xs_.size());
-  ys.reserve(ys_.size());
+  // The sorted nodes are gathered in per-thread scratch arrays and copied back, so a table
+  // sorted again and again (as the sizing searches do) keeps its arrays and allocates nothing.
+  static thread_local std::vector<double> xs;
+  static thread_local std::vector<double> ys;
+  xs.clear();
+  ys.clear();
   // Keeps a node unless it lies less than eps above the last node kept.
   const auto keep = [&](std::size_t k) {
     if (!xs.empty() && xs_[k] - xs.back() < eps) return;
@@ -150,8 +152,8 @@ void CHydrixInterpolation::sort(double eps) {
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return xs_[a] < xs_[b]; });
     for (const std::size_t k : order) keep(k);
   }
-  xs_.swap(xs);
-  ys_.swap(ys);
+  xs_.assign(xs.begin(), xs.end());
+  ys_.assign(ys.begin(), ys.end());
 }
 
 }  // namespace armakon
