@@ -2,7 +2,9 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <system_error>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +15,11 @@ bool readWholeFile(const std::filesystem::path& path, std::string& content, std:
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return false;
   std::string data;
+  // Room for the whole file at once: growing step by step would copy a large catalog file
+  // several times and briefly hold it twice.
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size <= maxSize) data.reserve(static_cast<std::size_t>(size));
   char buffer[65536];
   bool ok = true;
   for (;;) {

@@ -10,12 +10,6 @@
 namespace armakon {
 
 namespace {
-// y on the line through (x0, y0) and (x1, y1); a vertical segment answers y0.
-double onLine(double x, double x0, double y0, double x1, double y1) {
-  const double dx = x1 - x0;
-  if (dx == 0.0 || std::isnan(dx)) return y0;
-  return y0 + (y1 - y0) * ((x - x0) / dx);
-}
 // Index of the first node that does not lie before x in search direction (n when none):
 // a bisection whose loop has no data-dependent branch, since lookups land in random places.
 template <class Before>
@@ -30,11 +24,6 @@ std::size_t firstNotBefore(const double* xs, std::size_t n, double x, Before bef
 }
 
 }  // namespace
-
-void CHydrixInterpolation::Add(double x, double y) {
-  xs_.push_back(x);
-  ys_.push_back(y);
-}
 
 void CHydrixInterpolation::reset() {
   xs_.clear();
@@ -107,24 +96,64 @@ double CHydrixInterpolation::GetY(double x, bool extend) const {
   return onLine(x, xs_[lo - 1], ys_[lo - 1], xs_[lo], ys_[lo]);
 }
 
-void CHydrixInterpolation::sort(double eps) {
-  std::vector<std::size_t> order(xs_.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  order.erase(std::remove_if(order.begin(), order.end(), [&](std::size_t k) { return std::isnan(xs_[k]); }),
-              order.end());
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return xs_[a] < xs_[b]; });
+CHydrixInterpolation::FallingWalk::FallingWalk(const CHydrixInterpolation& table)
+    : table_(table), falling_(table.xs_.size() >= 2), previous_(std::numeric_limits<double>::infinity()) {
+  for (std::size_t i = 1; falling_ && i < table.xs_.size(); ++i) falling_ = table.xs_[i] < table.xs_[i - 1];
+}
 
-  std::vector<double> xs;
-  std::vector<double> ys;
-  xs.reserve(order.size());
-  ys.reserve(order.size());
-  for (const std::size_t k : order) {
-    if (!xs.empty() && xs_[k] - xs.back() < eps) continue;
+void CHydrixInterpolation::sort(double eps) {
+  // The sorted nodes are gathered in per-thread scratch arrays and copied back, so a table
+  // sorted again and again (as the sizing searches do) keeps its arrays and allocates nothing.
+  static thread_local std::vector<double> xs;
+  static thread_local std::vector<double> ys;
+  xs.clear();
+  ys.clear();
+  // Keeps a node unless it lies less than eps above the last node kept.
+  const auto keep = [&](std::size_t k) {
+    if (!xs.empty() && xs_[k] - xs.back() < eps) return;
     xs.push_back(xs_[k]);
     ys.push_back(ys_[k]);
+  };
+  // Tables are mostly filled in a few ascending runs (a mixed function in two, a falling
+  // curve read backwards in one). Merging them, the earlier run first among equal x, gives
+  // the order of a stable sort without sorting.
+  constexpr std::size_t kMergedRuns = 4;
+  std::size_t runStart[kMergedRuns + 1] = {0};
+  std::size_t runs = xs_.empty() ? 0 : 1;
+  bool merge = true;
+  for (std::size_t i = 0; merge && i < xs_.size(); ++i) {
+    if (std::isnan(xs_[i])) {
+      merge = false;
+    } else if (i > 0 && xs_[i] < xs_[i - 1]) {
+      if (runs == kMergedRuns) {
+        merge = false;
+      } else {
+        runStart[runs++] = i;
+      }
+    }
   }
-  xs_.swap(xs);
-  ys_.swap(ys);
+  if (merge) {
+    runStart[runs] = xs_.size();
+    std::size_t next[kMergedRuns] = {0};
+    for (std::size_t r = 0; r < runs; ++r) next[r] = runStart[r];
+    for (;;) {
+      std::size_t from = runs;
+      for (std::size_t r = 0; r < runs; ++r) {
+        if (next[r] < runStart[r + 1] && (from == runs || xs_[next[r]] < xs_[next[from]])) from = r;
+      }
+      if (from == runs) break;
+      keep(next[from]++);
+    }
+  } else {
+    std::vector<std::size_t> order(xs_.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    order.erase(std::remove_if(order.begin(), order.end(), [&](std::size_t k) { return std::isnan(xs_[k]); }),
+                order.end());
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return xs_[a] < xs_[b]; });
+    for (const std::size_t k : order) keep(k);
+  }
+  xs_.assign(xs.begin(), xs.end());
+  ys_.assign(ys.begin(), ys.end());
 }
 
 }  // namespace armakon

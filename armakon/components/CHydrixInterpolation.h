@@ -24,6 +24,7 @@
 //   added; a node whose x lies less than eps above the last kept node is dropped (the first of
 //   a cluster wins, with its y); nodes with a NaN x are dropped.
 
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -41,8 +42,12 @@ class CHydrixInterpolation {
   CHydrixInterpolation& operator=(CHydrixInterpolation&&) noexcept = default;
   ~CHydrixInterpolation() = default;
 
-  // Appends a node at the end, without sorting.
-  void Add(double x, double y);
+  // Appends a node at the end, without sorting. (Inline: tables are filled point by point in
+  // the sizing searches.)
+  void Add(double x, double y) {
+    xs_.push_back(x);
+    ys_.push_back(y);
+  }
   void reset();
 
   int getSize() const;
@@ -64,9 +69,47 @@ class CHydrixInterpolation {
 
   double GetY(double x, bool extend) const;
 
+  // The x and y values of the nodes, for callers that walk a whole table.
+  const std::vector<double>& xValues() const { return xs_; }
+  const std::vector<double>& yValues() const { return ys_; }
+
+  // GetY(x, false) for many x asked in an order that never rises, on a table whose x fall
+  // strictly from node to node (as inverse temperature functions do): the same answers,
+  // found in one walk over the table instead of one search per value. Any other table, or
+  // an x above the one asked before, is answered by GetY itself.
+  class FallingWalk {
+   public:
+    explicit FallingWalk(const CHydrixInterpolation& table);
+    // Inline: it runs once per point of the functions a throttle mixes.
+    double GetY(double x) {
+      if (!falling_ || !(x <= previous_)) return table_.GetY(x, false);
+      previous_ = x;
+      const std::vector<double>& xs = table_.xs_;
+      const std::vector<double>& ys = table_.ys_;
+      // The range test and the node chosen are those of GetY on a falling table: the first
+      // node that does not lie above x.
+      if (!std::isfinite(x) || x < xs.back() || x > xs.front()) return kNoValue;
+      while (xs[next_] > x) ++next_;
+      if (xs[next_] == x || next_ == 0) return ys[next_];
+      return onLine(x, xs[next_ - 1], ys[next_ - 1], xs[next_], ys[next_]);
+    }
+
+   private:
+    const CHydrixInterpolation& table_;
+    bool falling_;
+    double previous_;
+    std::size_t next_ = 0;
+  };
+
   void sort(double eps);
 
  private:
+  // y on the line through (x0, y0) and (x1, y1); a vertical segment answers y0.
+  static double onLine(double x, double x0, double y0, double x1, double y1) {
+    const double dx = x1 - x0;
+    if (dx == 0.0 || std::isnan(dx)) return y0;
+    return y0 + (y1 - y0) * ((x - x0) / dx);
+  }
   std::size_t checkedIndex(int i, std::size_t limit) const;
   double extended(double x, bool beforeFirst) const;
 

@@ -102,13 +102,13 @@ std::string_view trimBlanks(std::string_view text) {
 // escaped one.
 bool unescape(std::string_view text, std::string& out) {
   out.clear();
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\\') {
-      out += c;
-      continue;
-    }
-    if (++i >= text.size()) return false;
+  // Most names and values hold no escape: they are copied in runs between backslashes.
+  for (std::size_t start = 0;;) {
+    const std::size_t slash = text.find('\\', start);
+    out.append(text.substr(start, slash == std::string_view::npos ? std::string_view::npos : slash - start));
+    if (slash == std::string_view::npos) return true;
+    std::size_t i = slash + 1;
+    if (i >= text.size()) return false;
     const char e = text[i];
     switch (e) {
       case 'n': out += '\n'; break;
@@ -129,8 +129,8 @@ bool unescape(std::string_view text, std::string& out) {
         if (!isAsciiPunct(e)) return false;
         out += e;
     }
+    start = i + 1;
   }
-  return true;
 }
 
 // Position of the first unescaped character among the given ones at or after from, or npos.
@@ -256,7 +256,7 @@ std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep) {
     }
     if (open.empty()) return nullptr;  // a leaf outside the root
     if (!parseValues(rest, sep, values)) return nullptr;
-    auto leaf = std::make_unique<CLeaf>(name);
+    auto leaf = std::make_unique<CLeaf>(std::move(name));
     leaf->SetValues(std::move(values), sep);
     values = {};
     open.back()->AddLeaf(std::move(leaf));

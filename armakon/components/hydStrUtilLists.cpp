@@ -13,11 +13,13 @@ bool isKnownCodePage(int codePage) { return codePage == kCodePage1252 || codePag
 
 bool startsWithBom(std::string_view bytes) { return bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom; }
 
-std::string decodeFile(std::string_view bytes, int codePage) {
-  if (startsWithBom(bytes)) return decodeUtf8Or1252(bytes.substr(kUtf8Bom.size()));
-  if (codePage == kCodePageUtf8) return decodeUtf8Or1252(bytes);
-  if (looksLikeUtf8(bytes)) return std::string(bytes);
-  return decode1252(bytes);
+// The file's text in UTF-8; bytes that are UTF-8 already are taken over, not copied.
+std::string decodeFile(std::string&& bytes, int codePage) {
+  const std::string_view view(bytes);
+  if (startsWithBom(view)) return decodeUtf8Or1252(view.substr(kUtf8Bom.size()));
+  if (codePage == kCodePageUtf8) return decodeUtf8Or1252(view);
+  if (looksLikeUtf8(view)) return std::move(bytes);
+  return decode1252(view);
 }
 
 bool isLineBreak(char c) { return c == '\n' || c == '\r'; }
@@ -45,17 +47,10 @@ std::size_t countLines(std::string_view text) {
   return count;
 }
 
-bool readPlain(StringList& list, std::string_view bytes, int codePage) {
-  const std::string text = decodeFile(bytes, codePage);
-  if (countLines(text) > kMaxStringListLines) return false;
-  SplitLines(text, list);
-  return true;
-}
-}  // namespace
-
-void SplitLines(std::string_view text, StringList& lines) {
+// SplitLines for a text whose lines have been counted already.
+void splitCountedLines(std::string_view text, std::size_t count, StringList& lines) {
   lines.clear();
-  lines.reserve(countLines(text));
+  lines.reserve(count);
   for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t end = lineEnd(text, pos);
     lines.emplace_back(text.substr(pos, end - pos));
@@ -63,6 +58,21 @@ void SplitLines(std::string_view text, StringList& lines) {
     pos = afterLineBreak(text, end);
   }
 }
+
+// Decodes and splits the bytes, which are dropped as soon as the text stands: a catalog
+// file can be large, and its bytes, its text and its lines need not all be held at once.
+bool readPlain(StringList& list, std::string&& bytes, int codePage) {
+  const std::string text = decodeFile(std::move(bytes), codePage);
+  std::string().swap(bytes);
+  const std::size_t count = countLines(text);
+  if (count > kMaxStringListLines) return false;
+  splitCountedLines(text, count, list);
+  return true;
+}
+
+}  // namespace
+
+void SplitLines(std::string_view text, StringList& lines) { splitCountedLines(text, countLines(text), lines); }
 
 bool readStringlistFromString(StringList& list, std::string_view bytes, int codePage, int mode) {
   list.clear();
@@ -72,9 +82,9 @@ bool readStringlistFromString(StringList& list, std::string_view bytes, int code
     std::string payload;
     int payloadCodePage = 0;
     if (!vdix::decode(bytes, payload, payloadCodePage)) return false;
-    return readPlain(list, payload, payloadCodePage);
+    return readPlain(list, std::move(payload), payloadCodePage);
   }
-  return readPlain(list, bytes, codePage);
+  return readPlain(list, std::string(bytes), codePage);
 }
 
 bool readStringlistFromFile(StringList& list, const std::filesystem::path& path, int codePage,
@@ -83,7 +93,8 @@ bool readStringlistFromFile(StringList& list, const std::filesystem::path& path,
   if (!isKnownCodePage(codePage) || (mode != 0 && mode != 1)) return false;
   std::string bytes;
   if (!readWholeFile(path, bytes, kMaxFileSize)) return false;
-  return readStringlistFromString(list, bytes, codePage, mode);
+  if (mode == 1 && vdix::isEncoded(bytes)) return readStringlistFromString(list, bytes, codePage, mode);
+  return readPlain(list, std::move(bytes), codePage);
 }
 
 bool writeStringlistToString(const StringList& list, std::string& bytes, int codePage,

@@ -122,12 +122,19 @@ void CEinstellungKurve::appendFunktionThDesinf(CHydrixInterpolation& table) cons
 }
 
 double CEinstellungKurve::findTemperaturByKvWert(double kv) const {
+  CHydrixInterpolation inverse;
+  getTemperaturByKvTable(inverse);
+  const double temperature = inverse.GetY(kv, false);
+  return temperature == CHydrixInterpolation::kNoValue ? -1.0 : temperature;
+}
+
+void CEinstellungKurve::getTemperaturByKvTable(CHydrixInterpolation& inverse) const {
+  inverse.reset();
   CHydrixInterpolation function;
   getFunktion(function, false);
 
   // From the setting's own temperature downwards the valve opens: kv rises as the water cools.
   // The inverse table takes that stretch up to the first point where kv stops rising.
-  CHydrixInterpolation inverse;
   const int size = function.getSize();
   int start = -1;
   for (int i = 0; i < size; ++i) {
@@ -143,8 +150,6 @@ double CEinstellungKurve::findTemperaturByKvWert(double kv) const {
     inverse.Add(pointKv, function.GetAtXArray(i));
     previousKv = pointKv;
   }
-  const double temperature = inverse.GetY(kv, false);
-  return temperature == CHydrixInterpolation::kNoValue ? -1.0 : temperature;
 }
 
 }  // namespace armakon::hydVDIArmaturen

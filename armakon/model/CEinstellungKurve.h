@@ -58,6 +58,9 @@ class CEinstellungKurve : public CKurve {
   void appendFunktionThDesinf(CHydrixInterpolation& table) const;
   // The water temperature at which this setting has the given kv; -1.0 when there is none.
   double findTemperaturByKvWert(double kv) const;
+  // The table findTemperaturByKvWert looks the kv up in (kv -> water temperature over the
+  // stretch where the valve opens as the water cools), for callers that ask many kv values.
+  void getTemperaturByKvTable(CHydrixInterpolation& inverse) const;
 
  private:
   double m_Einstellung = 0.0;

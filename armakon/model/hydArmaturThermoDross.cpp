@@ -33,6 +33,22 @@ CHydrixInterpolation inverseOf(const CHydrixInterpolation& function) {
   return inverse;
 }
 
+// For every point (kv, t) of one inverse function where the other has a temperature t' at
+// that kv: the point ((1 - w) * colder + w * warmer, kv) of the two temperatures.
+void mixInto(CHydrixInterpolation& out, const CHydrixInterpolation& own, const CHydrixInterpolation& other,
+             bool ownIsColder, double w) {
+  const std::vector<double>& kvs = own.xValues();
+  const std::vector<double>& temperatures = own.yValues();
+  CHydrixInterpolation::FallingWalk otherAt(other);
+  for (std::size_t k = 0; k < kvs.size(); ++k) {
+    const double t = otherAt.GetY(kvs[k]);
+    if (t == kNoValue) continue;
+    const double colder = ownIsColder ? temperatures[k] : t;
+    const double warmer = ownIsColder ? t : temperatures[k];
+    out.Add((1.0 - w) * colder + w * warmer, kvs[k]);
+  }
+}
+
 }  // namespace
 
 hydArmaturThermoDross::hydArmaturThermoDross(const hydArmaturThermoDross& other) : hydArmaturDross(other) {
@@ -42,6 +58,7 @@ hydArmaturThermoDross::hydArmaturThermoDross(const hydArmaturThermoDross& other)
 hydArmaturThermoDross& hydArmaturThermoDross::operator=(const hydArmaturThermoDross& other) {
   if (this != &other) {
     hydArmaturDross::operator=(other);
+    dropCurveTables();
     m_Kurven.clear();
     for (const auto& curve : other.m_Kurven) addKurve(*curve);
   }
@@ -58,6 +75,7 @@ void hydArmaturThermoDross::assignTyped(const hydArmatur& source) {
 
 void hydArmaturThermoDross::removeData() {
   hydArmaturDross::removeData();
+  dropCurveTables();
   m_Kurven.clear();
 }
 
@@ -65,7 +83,33 @@ void hydArmaturThermoDross::addKurve(const CEinstellungKurve& curve) {
   auto copy = std::make_unique<CEinstellungKurve>(curve);
   // The curve caps its function at this throttle's kv at disinfection.
   copy->setParent(this);
+  dropCurveTables();
   m_Kurven.push_back(std::move(copy));
+}
+
+void hydArmaturThermoDross::dropCurveTables() {
+  const std::lock_guard<std::mutex> lock(m_tablesLock);
+  m_tables.clear();
+  m_tablesBuilt = false;
+}
+
+const std::vector<hydArmaturThermoDross::CurveTables>& hydArmaturThermoDross::curveTables() const {
+  const std::lock_guard<std::mutex> lock(m_tablesLock);
+  if (m_tablesBuilt && m_tablesCap == getKvDesinfektion()) return m_tables;
+  m_tables.assign(m_Kurven.size(), CurveTables{});
+  for (std::size_t i = 0; i < m_Kurven.size(); ++i) {
+    const CEinstellungKurve& curve = *m_Kurven[i];
+    CurveTables& tables = m_tables[i];
+    tables.functionOk = curve.getFunktion(tables.function, false);
+    tables.plainOk = curve.getFunktion(tables.plain, true);
+    tables.plainInverse = inverseOf(tables.plain);
+    curve.getTemperaturByKvTable(tables.temperaturByKv);
+  }
+  m_kvMin = m_Kurven.empty() ? -1.0 : kvOfFirstCurveAt(m_tables, m_Kurven.front()->getTemperatur());
+  m_kvMax = kvOfFirstCurveAt(m_tables, 0.0);
+  m_tablesBuilt = true;
+  m_tablesCap = getKvDesinfektion();
+  return m_tables;
 }
 
 int hydArmaturThermoDross::getCount() const { return sizeAsInt(m_Kurven.size()); }
@@ -104,17 +148,20 @@ void hydArmaturThermoDross::getKurve(float& temperature, CHydrixInterpolation& x
 }
 
 double hydArmaturThermoDross::getKvmin() const {
-  if (m_Kurven.empty()) return -1.0;
-  return getKvMaxByTemperatur(m_Kurven.front()->getTemperatur());
+  curveTables();
+  return m_kvMin;
 }
 
-double hydArmaturThermoDross::getKvmax() const { return getKvMaxByTemperatur(0.0); }
+double hydArmaturThermoDross::getKvmax() const {
+  curveTables();
+  return m_kvMax;
+}
 
-double hydArmaturThermoDross::getKvMaxByTemperatur(double T) const {
-  if (m_Kurven.empty()) return -1.0;
-  CHydrixInterpolation function;
-  if (!m_Kurven.front()->getFunktion(function, false)) return -1.0;
-  const double kv = function.GetY(T, false);
+double hydArmaturThermoDross::getKvMaxByTemperatur(double T) const { return kvOfFirstCurveAt(curveTables(), T); }
+
+double hydArmaturThermoDross::kvOfFirstCurveAt(const std::vector<CurveTables>& tables, double T) const {
+  if (tables.empty() || !tables.front().functionOk) return -1.0;
+  const double kv = tables.front().function.GetY(T, false);
   return kv == kNoValue ? -1.0 : kv;
 }
 
@@ -136,20 +183,22 @@ bool hydArmaturThermoDross::hasDesinfektion() const {
 bool hydArmaturThermoDross::getFunktion(CHydrixInterpolation& out, double T, bool interpolate) const {
   out.reset();
   if (m_Kurven.empty() || T < getReglerTempMin() || T > getReglerTempMax()) return false;
-  for (const auto& curve : m_Kurven) {
-    if (std::fabs(curve->getTemperatur() - T) <= kSameTemperature) return curve->getFunktion(out, false);
+  const std::vector<CurveTables>& tables = curveTables();
+  for (std::size_t i = 0; i < m_Kurven.size(); ++i) {
+    if (std::fabs(m_Kurven[i]->getTemperatur() - T) <= kSameTemperature) {
+      out = tables[i].function;
+      return tables[i].functionOk;
+    }
   }
   if (!interpolate) return false;
 
   // The two curves around T whose functions exist: A the colder (i + 1), B the warmer (i).
-  CHydrixInterpolation colder;
-  CHydrixInterpolation warmer;
   std::size_t pair = m_Kurven.size();
   for (std::size_t i = 0; i + 1 < m_Kurven.size(); ++i) {
     const double tWarm = m_Kurven[i]->getTemperatur();
     const double tCold = m_Kurven[i + 1]->getTemperatur();
     if (!(tCold < T && T < tWarm)) continue;
-    if (m_Kurven[i + 1]->getFunktion(colder, true) && m_Kurven[i]->getFunktion(warmer, true)) {
+    if (tables[i + 1].plainOk && tables[i].plainOk) {
       pair = i;
       break;
     }
@@ -159,21 +208,15 @@ bool hydArmaturThermoDross::getFunktion(CHydrixInterpolation& out, double T, boo
   const double tWarm = m_Kurven[pair]->getTemperatur();
   const double tCold = m_Kurven[pair + 1]->getTemperatur();
   const double w = std::fabs((T - tCold) / (tWarm - tCold));
+  const CHydrixInterpolation& colder = tables[pair + 1].plain;
+  const CHydrixInterpolation& warmer = tables[pair].plain;
 
   // Mix the two functions at equal kv: the temperature at which each reaches the kv,
   // weighted by where T lies between the two regulator temperatures.
-  const CHydrixInterpolation colderInverse = inverseOf(colder);
-  const CHydrixInterpolation warmerInverse = inverseOf(warmer);
-  for (int k = 0; k < colderInverse.getSize(); ++k) {
-    const double kv = colderInverse.GetAtXArray(k);
-    const double other = warmerInverse.GetY(kv, false);
-    if (other != kNoValue) out.Add((1.0 - w) * colderInverse.GetAtYArray(k) + w * other, kv);
-  }
-  for (int k = 0; k < warmerInverse.getSize(); ++k) {
-    const double kv = warmerInverse.GetAtXArray(k);
-    const double other = colderInverse.GetY(kv, false);
-    if (other != kNoValue) out.Add((1.0 - w) * other + w * warmerInverse.GetAtYArray(k), kv);
-  }
+  const CHydrixInterpolation& colderInverse = tables[pair + 1].plainInverse;
+  const CHydrixInterpolation& warmerInverse = tables[pair].plainInverse;
+  mixInto(out, colderInverse, warmerInverse, true, w);
+  mixInto(out, warmerInverse, colderInverse, false, w);
   out.Add(std::min(colder.firstX(), warmer.firstX()), std::max(colder.firstY(), warmer.firstY()));
   out.sort(1e-6);
   m_Kurven[pair + 1]->appendFunktionThDesinf(out);
@@ -203,11 +246,17 @@ bool hydArmaturThermoDross::findEinstelltemperatur(double kv, double T, double& 
     return true;
   }
 
+  // The water temperature at which curve i has the kv; -1.0 when there is none.
+  const std::vector<CurveTables>& tables = curveTables();
+  auto temperatureAt = [&tables, kv](std::size_t i) {
+    const double t = tables[i].temperaturByKv.GetY(kv, false);
+    return t == kNoValue ? -1.0 : t;
+  };
   for (int i = 0; i + 1 < count; ++i) {
     const CEinstellungKurve& warm = *m_Kurven[static_cast<std::size_t>(i)];
     const CEinstellungKurve& cold = *m_Kurven[static_cast<std::size_t>(i) + 1];
-    const double tLow = cold.findTemperaturByKvWert(kv);
-    const double tHigh = warm.findTemperaturByKvWert(kv);
+    const double tLow = temperatureAt(static_cast<std::size_t>(i) + 1);
+    const double tHigh = temperatureAt(static_cast<std::size_t>(i));
     if (tLow < 0.0 || tHigh < 0.0 || tLow == tHigh) continue;
     if (tLow > T + kTemperatureTolerance || tHigh < T - kTemperatureTolerance) continue;
     const double r = std::min(1.0, std::max(0.0, (T - tLow) / (tHigh - tLow)));
@@ -219,8 +268,8 @@ bool hydArmaturThermoDross::findEinstelltemperatur(double kv, double T, double& 
 
   index1 = 0;
   index2 = count - 1;
-  const double tLast = last.findTemperaturByKvWert(kv);
-  const double tFirst = first.findTemperaturByKvWert(kv);
+  const double tLast = temperatureAt(m_Kurven.size() - 1);
+  const double tFirst = temperatureAt(0);
   if (tLast > T) {
     temperature = last.getTemperatur();
     return true;
@@ -242,6 +291,7 @@ bool hydArmaturThermoDross::write(CNode* node) const {
 
 bool hydArmaturThermoDross::read(const CNode* node) {
   if (!hydArmaturDross::read(node)) return false;
+  dropCurveTables();
   for (const CNode* child = node->FindChild("CK"); child != nullptr; child = node->FindChild("CK", child)) {
     auto curve = std::make_unique<CEinstellungKurve>();
     curve->read(child, false, "TS_KVE_F", "TS_KVE_S", "TS_KVW", "TS_TSO", "XP");

@@ -7,8 +7,14 @@
 // y kv); the valve's temperature -> kv function at a regulator temperature is that of the
 // matching curve, or interpolated between the two neighbouring curves. Tree node
 // "ThermoDross": the throttle part, then one child "CK" per setting curve.
+//
+// The sizing searches ask a throttle for functions and temperatures many times per call, so
+// the tables derived from each setting curve are built once, on first use, and kept until
+// the curves or the kv at disinfection (which caps the functions) change. Building them is
+// guarded by a lock, so concurrent read-only queries on one throttle stay safe.
 
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "armakon/components/CHydrixInterpolation.h"
@@ -71,7 +77,29 @@ class hydArmaturThermoDross : public hydArmaturDross {
                               bool strict) const;
 
  private:
+  // What the queries derive from one setting curve.
+  struct CurveTables {
+    CHydrixInterpolation function;  // getFunktion with the disinfection section
+    bool functionOk = false;
+    CHydrixInterpolation plain;  // getFunktion without it
+    bool plainOk = false;
+    CHydrixInterpolation plainInverse;     // (kv, temperature) of plain's falling stretches
+    CHydrixInterpolation temperaturByKv;  // CEinstellungKurve::getTemperaturByKvTable
+  };
+  // The tables of every curve, in curve order; valid until the curves or the kv at
+  // disinfection change.
+  const std::vector<CurveTables>& curveTables() const;
+  void dropCurveTables();
+  // getKvMaxByTemperatur from the tables as they stand.
+  double kvOfFirstCurveAt(const std::vector<CurveTables>& tables, double T) const;
+
   std::vector<std::unique_ptr<CEinstellungKurve>> m_Kurven;
+  mutable std::mutex m_tablesLock;
+  mutable std::vector<CurveTables> m_tables;
+  mutable double m_kvMin = -1.0;  // getKvmin and getKvmax, kept with the tables
+  mutable double m_kvMax = -1.0;
+  mutable bool m_tablesBuilt = false;
+  mutable float m_tablesCap = 0.0f;  // the kv at disinfection the tables were built with
 };
 
 }  // namespace armakon::hydVDIArmaturen

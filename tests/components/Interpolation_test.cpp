@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <utility>
@@ -92,6 +94,53 @@ TEST(Interpolation, SortOrdersAndMergesCloseNodes) {
   stepped.sort(0.0);
   EXPECT_EQ(stepped.getSize(), 3);
   EXPECT_EQ(stepped.GetAtYArray(1), 9.0);
+}
+
+// Random tables built in a few runs with repeated and close x, sorted by the table and by a
+// plain stable sort with the cluster rule; and a walk over falling tables against GetY.
+TEST(Interpolation, SortAndFallingWalkAnswerAsThePlainForms) {
+  std::uint64_t state = 18;
+  auto next = [&state](int n) {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<int>((state >> 33) % static_cast<std::uint64_t>(n));
+  };
+  for (int round = 0; round < 300; ++round) {
+    CHydrixInterpolation table;
+    std::vector<std::pair<double, double>> nodes;
+    for (int run = 1 + next(6), k = 0; run > 0; --run) {
+      for (int n = next(8), x = next(20); n > 0; --n, ++k, x += next(3)) {
+        const double xv = next(9) == 0 ? std::nan("") : x * 0.5 + (next(4) == 0 ? 4e-7 : 0.0);
+        table.Add(xv, k);
+        nodes.emplace_back(xv, k);
+      }
+    }
+    std::erase_if(nodes, [](const auto& node) { return std::isnan(node.first); });
+    std::stable_sort(nodes.begin(), nodes.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::pair<double, double>> kept;
+    for (const auto& node : nodes) {
+      if (kept.empty() || !(node.first - kept.back().first < 1e-6)) kept.push_back(node);
+    }
+    table.sort(1e-6);
+    ASSERT_EQ(table.getSize(), static_cast<int>(kept.size()));
+    for (int i = 0; i < table.getSize(); ++i) {
+      EXPECT_EQ(table.GetAtXArray(i), kept[static_cast<std::size_t>(i)].first);
+      EXPECT_EQ(table.GetAtYArray(i), kept[static_cast<std::size_t>(i)].second);
+    }
+
+    // The sorted table read backwards falls strictly (or is any table when the round says so).
+    CHydrixInterpolation falling;
+    for (int i = table.getSize() - 1; i >= 0; --i) falling.Add(table.GetAtXArray(i), table.GetAtYArray(i) * 0.5);
+    if (next(5) == 0) falling.Add(next(20) * 0.5, 1.0);
+    CHydrixInterpolation::FallingWalk walk(falling);
+    double x = 11.0;
+    for (int q = 0; q < 40; ++q) {
+      x -= next(7) == 0 ? -1.0 : next(4) * 0.25;  // now and then a step up
+      const double asked = next(15) == 0 ? std::nan("") : x;
+      const double expected = falling.GetY(asked, false);
+      const double answered = walk.GetY(asked);
+      EXPECT_TRUE(answered == expected || (std::isnan(answered) && std::isnan(expected))) << asked;
+    }
+  }
 }
 
 }  // namespace

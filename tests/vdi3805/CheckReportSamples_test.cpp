@@ -195,5 +195,33 @@ TEST(CheckCommand, WritesTheReportToTheGivenFile) {
   EXPECT_FALSE(fs::exists(temp.path("fehlt")));
 }
 
+// A batch: files of the same name in two folders get reports that stay apart, the reports
+// are those of the single check, the summary lines follow the file order whatever worker
+// ends first, and no progress bar is drawn into a file.
+TEST(CheckCommand, BatchWritesOneReportPerFileAndSummarises) {
+  if (toolPath().empty()) GTEST_SKIP() << "the armakon tool is not built";
+  doctest::TempFolder temp;
+  const fs::path clean = kSamples / "catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI";
+  const fs::path faulty = kSamples / "vdi/conversion/HZ_THERMOSTAT.VDI";
+  const fs::path in = temp.path("in");
+  fs::create_directories(in / "a");
+  fs::create_directories(in / "b");
+  fs::copy_file(clean, in / "a" / "AQ_HEIZUNG.VDI");
+  fs::copy_file(faulty, in / "b" / "aq_heizung.vdi");
+  const ToolRun run = runTool({"check", in.string(), "-o", temp.path("reports"), "--jobs", "2"}, temp);
+  EXPECT_EQ(run.status, 1) << run.err;
+  EXPECT_EQ(afterFirstLine(readText(temp.path("reports/AQ_HEIZUNG.VDI.txt"))),
+            afterFirstLine(readText(kGolden / goldenName(clean))));
+  EXPECT_EQ(afterFirstLine(readText(temp.path("reports/aq_heizung.vdi (2).txt"))),
+            afterFirstLine(readText(kGolden / goldenName(faulty))));
+  const std::regex summary(
+      ".*a/AQ_HEIZUNG.VDI: 0 errors, \\d+ hints?, \\d+ products?\n"
+      ".*b/aq_heizung.vdi: [1-9]\\d* errors?, \\d+ hints?, \\d+ products?\n"
+      "total: 2 files, 1 with errors, 0 not checked; [1-9]\\d* errors?, \\d+ hints?, \\d+ products?\n");
+  EXPECT_TRUE(std::regex_match(run.out, summary)) << run.out;
+
+  EXPECT_EQ(runTool({"check", in.string(), temp.path("fehlt")}, temp).status, 2);
+}
+
 }  // namespace
 }  // namespace armakon

@@ -1,15 +1,18 @@
 // armakon check: the check report of one VDI 3805 file, as the valve catalog dialog's
-// "Prüfung..." writes it (creation date, manufacturer information, then the report).
+// "Prüfung..." writes it (creation date, manufacturer information, then the report); given
+// several files or folders, the batch check (BatchCheck.h).
 
 #include <cstdio>
-#include <ctime>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "armakon/vdi3805/CMiniReportUtil.h"
 #include "armakon/vdi3805/CVDIDoc.h"
 #include "armakon/vdi3805/CVDITemplate.h"
 #include "armakon/vdi3805/CheckReportFile.h"
+#include "tools/armakon/BatchCheck.h"
 #include "tools/armakon/Commands.h"
 #include "tools/armakon/LoadCommand.h"
 #include "tools/armakon/ToolMessages.h"
@@ -19,10 +22,19 @@ namespace armakon::tool {
 namespace {
 
 struct CheckOptions {
-  std::string path;
+  std::vector<std::string> paths;
   std::string output;
   std::string descriptions;
+  unsigned jobs = 0;
 };
+
+// One file whose report goes to stdout or to a file is checked here; several files, a folder
+// or a report folder make a batch.
+bool isBatch(const CheckOptions& options) {
+  std::error_code error;
+  return options.paths.size() > 1 || std::filesystem::is_directory(options.paths.front(), error) ||
+         (!options.output.empty() && std::filesystem::is_directory(options.output, error));
+}
 
 int failShowing(const std::string& text) {
   const int status = fail(text);
@@ -30,33 +42,26 @@ int failShowing(const std::string& text) {
   return status;
 }
 
-std::tm localNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (::localtime_r(&now, &local) == nullptr) local = std::tm{};
-  return local;
-}
-
 int check(const CheckOptions& options) {
-  if (const std::string problem = inputProblem(options.path); !problem.empty()) {
-    return fail(options.path + ": " + problem);
-  }
   CMiniReportUtil& reports = CMiniReportUtil::instance();
   reports.clear();
   if (!options.descriptions.empty()) CVDITemplate::SetFolder(options.descriptions);
+  if (isBatch(options)) return RunBatchCheck({options.paths, options.output, options.jobs});
 
+  const std::string& path = options.paths.front();
+  if (const std::string problem = inputProblem(path); !problem.empty()) return fail(path + ": " + problem);
   CVDIDoc document;
-  if (!document.Load(options.path, false, 0) || !document.IsParsed()) {
+  if (!document.Load(path, false, 0) || !document.IsParsed()) {
     printReportEntries(stderr);
-    return failShowing(options.path + " cannot be read as a VDI 3805 file");
+    return failShowing(path + " cannot be read as a VDI 3805 file");
   }
   if (document.GetSheet() != 2 && document.GetSheet() != 17) {
-    return failShowing(options.path + " holds sheet " + std::to_string(document.GetSheet()) +
+    return failShowing(path + " holds sheet " + std::to_string(document.GetSheet()) +
                 "; only sheets 2 and 17 are checked");
   }
 
   StringList lines;
-  const CheckReportCounts counts = BuildCheckFile(lines, document, localNow());
+  const CheckReportCounts counts = BuildCheckFile(lines, document, LocalNow());
   reports.clear();
   if (options.output.empty()) {
     const std::string text = CheckFileText(lines);
@@ -77,15 +82,25 @@ void addCheckCommand(CLI::App& app, Action& action) {
       "check",
       "Write the check report of one VDI 3805 file: every product converted valve type by valve\n"
       "type, each error and hint with the record it concerns, and the counts per type and in\n"
-      "total; headed by the creation date and the manufacturer's contact.");
-  command->add_option("FILE", options->path, "The VDI 3805 file (*.VDI, *.vdix, *.TGA)")->required();
-  command->add_option("-o,--output", options->output, "Write the report to this file (UTF-8) instead of stdout");
+      "total; headed by the creation date and the manufacturer's contact. Given several files\n"
+      "or folders, check them all in parallel: one summary line per file and a total.");
+  command->add_option("PATH", options->paths,
+                      "The VDI 3805 file (*.VDI, *.vdix, *.TGA), or several files and folders\n"
+                      "(searched for such files)")
+      ->required();
+  command->add_option("-o,--output", options->output,
+                      "Write the report to this file (UTF-8) instead of stdout; for several files\n"
+                      "a folder that receives one report per file (named after the file)");
+  command->add_option("--jobs", options->jobs, "Worker processes of a batch (0: one per processor)")
+      ->capture_default_str();
   command->add_option("--descriptions", options->descriptions,
                       "Folder of the record-type descriptions; default: the current folder");
   command->footer(
-      "Exit status: 0 when the report holds no error, 1 when it holds errors, 2 when the file\n"
-      "could not be loaded (or the report could not be written).\n"
-      "Example: armakon check data/samples/catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI -o report.txt");
+      "A batch shows a progress bar while stdout is a terminal. Exit status: 0 when no report\n"
+      "holds an error, 1 when one does, 2 when a file could not be loaded (or a report could\n"
+      "not be written, or a path does not exist).\n"
+      "Example: armakon check data/samples/catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI -o report.txt\n"
+      "         armakon check data/samples/catalogs -o reports --jobs 2");
   command->callback([&action, options] { action = [options] { return check(*options); }; });
 }
 

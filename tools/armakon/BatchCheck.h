@@ -1,0 +1,41 @@
+#pragma once
+// Batch checking for armakon check: many VDI 3805 files, a whole catalog tree at once.
+//
+// A manufacturer's data manager or a planning office checks every file below some folders.
+// Each file is checked in a worker process of its own (one per processor by default), so a
+// file never shares the program-wide report list with another, a broken file cannot take the
+// batch down, and memory stays bounded by the files in flight: a worker's memory goes back
+// to the system when it ends. The workers write their reports into the output folder; the
+// parent only collects three numbers per file.
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+namespace armakon::tool {
+
+struct BatchCheckOptions {
+  std::vector<std::string> paths;  // files and folders (searched for *.VDI, *.vdix, *.TGA)
+  std::string outputFolder;        // one report per file goes here; none when empty
+  unsigned jobs = 0;               // worker processes; 0: one per processor
+};
+
+// The files the paths name, in order: a file as given, a folder's product-data files in path
+// order. A path that does not exist is added to missing.
+std::vector<std::string> CollectCheckFiles(const std::vector<std::string>& paths, std::vector<std::string>& missing);
+
+// One report file name per file, in the same order: the file's name with ".txt" appended;
+// a name met before (letter case aside, so that the reports also stay apart on a
+// case-insensitive file system) gets " (2)", " (3)", ... before ".txt".
+std::vector<std::string> ReportFileNames(const std::vector<std::string>& files);
+
+// Checks every file and prints one summary line per file (in the order of the files) and a
+// total; a progress bar while stdout is a terminal. Exit status: 2 when a path does not
+// exist, nothing was found, or a file could not be checked or its report not written; else
+// 1 when a file has errors; else 0.
+int RunBatchCheck(const BatchCheckOptions& options);
+
+// The local time now (the check file's creation date).
+std::tm LocalNow();
+
+}  // namespace armakon::tool
