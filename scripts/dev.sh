@@ -10,8 +10,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 jobs=$(nproc)
-tsan_labels=(components platform vdi3805)
-tsan_suites=(armakon_components_tests armakon_platform_tests armakon_vdi3805_tests)
+tsan_labels=(components platform vdi3805 dialogs entry)
+tsan_suites=(armakon_components_tests armakon_platform_tests armakon_vdi3805_tests armakon_dialogs_tests armakon_entry_tests)
 
 deps() {
   local packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev locales)

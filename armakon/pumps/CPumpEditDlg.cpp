@@ -207,10 +207,8 @@ void CPumpEditDlg::onSpeichern() {
     showFields();
     return;
   }
-  result_ = kSpeichern;
+  endDialog(kSpeichern);
 }
-
-void CPumpEditDlg::onAbbrechen() { result_ = kAbbrechen; }
 
 void CPumpEditDlg::takeOverFields() {
   for (int i = 0; i < kFelder; ++i) {

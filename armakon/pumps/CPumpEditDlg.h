@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "armakon/platform/ModalDialog.h"
 #include "armakon/pumps/PumpEditGrid.h"
 
 namespace armakon {
@@ -27,10 +28,10 @@ namespace armakon {
 class hydPumpe;
 class hydPumpenKennlinie;
 
-class CPumpEditDlg {
+class CPumpEditDlg : public ModalDialog {
  public:
-  static constexpr int kSpeichern = 1;
-  static constexpr int kAbbrechen = 2;
+  static constexpr int kSpeichern = kDialogOk;
+  static constexpr int kAbbrechen = kDialogCancel;
 
   static constexpr const char* kTitle = "Pumpe editieren";
   static constexpr const char* kRegelungTypLabel = "Pumpen-Typ";
@@ -63,6 +64,8 @@ class CPumpEditDlg {
 
   explicit CPumpEditDlg(hydPumpe& pumpe);
 
+  std::string title() const override { return kTitle; }
+
   hydPumpe& getPumpe() const { return pumpe_; }
 
   // --- fields ---
@@ -89,10 +92,6 @@ class CPumpEditDlg {
 
   // --- buttons ---
   void onSpeichern();
-  void onAbbrechen();
-
-  bool isOpen() const { return result_ == 0; }
-  int getResult() const { return result_; }
 
  private:
   void takeOverFields();
@@ -104,7 +103,6 @@ class CPumpEditDlg {
   hydPumpenKennlinie* aktKennlinie_ = nullptr;
   std::array<std::string, kFelder> texts_;
   PumpEditGrid grid_;
-  int result_ = 0;
 };
 
 }  // namespace armakon

@@ -8,7 +8,6 @@
 #include "armakon/components/hydStrUtil.h"
 #include "armakon/platform/CurrentPlatform.h"
 #include "armakon/pumps/CPumpEditDlg.h"
-#include "armakon/pumps/PumpDialogModal.h"
 #include "armakon/pumps/PumpTechnischeDaten.h"
 #include "armakon/pumps/hydPumpenManager.h"
 
@@ -172,7 +171,7 @@ std::string CPumpenDlg::findProduktbild() const {
   return fileExists(path) ? path : std::string();
 }
 
-std::string CPumpenDlg::getTitle() const {
+std::string CPumpenDlg::title() const {
   return Translate(optionen_.auswahl ? "Pumpenauswahl" : "Pumpenkatalog");
 }
 
@@ -188,13 +187,11 @@ void CPumpenDlg::onOK() {
     platform().showInformation(Translate("Pumpe hat fehlerhafte Daten, bitte überprüfen."));
     return;
   }
-  result_ = kOK;
+  endDialog(kOK);
 }
 
-void CPumpenDlg::onAbbrechen() { result_ = kAbbrechen; }
-
 void CPumpenDlg::onZuruecksetzen() {
-  if (optionen_.zuruecksetzen) result_ = kZuruecksetzen;
+  if (optionen_.zuruecksetzen) endDialog(kZuruecksetzen);
 }
 
 void CPumpenDlg::onDatenblatt() {
@@ -223,6 +220,7 @@ void CPumpenDlg::onDebugTest() {
 void CPumpenDlg::onDebugEdit() {
   if (!optionen_.debug || aktHersteller_ == nullptr || aktPumpe_ == nullptr) return;
   CPumpEditDlg editor(*aktPumpe_);
+  editor.setParentWindow(parentWindow());
   if (showModal(editor) == CPumpEditDlg::kSpeichern) katalog_.writeToFile(aktHersteller_, false);
   refresh();
 }

@@ -12,13 +12,14 @@
 // manufacturer, series and the pump itself are appended as extra entries and selected, so
 // the host's pump is shown even when the catalog does not hold it.
 //
-// Messages, the data sheet and the editor go through the platform layer and the modal road
-// (PumpDialogModal.h); image and data-sheet files through the media resolver. Result codes:
-// kOK, kAbbrechen, kZuruecksetzen; 0 while the dialog is open.
+// Messages and the data sheet go through the platform layer, the editor is shown with
+// showModal (ModalDialog.h); image and data-sheet files through the media resolver. Result
+// codes: kOK, kAbbrechen (closing the window), kZuruecksetzen.
 
 #include <string>
 #include <vector>
 
+#include "armakon/platform/ModalDialog.h"
 #include "armakon/pumps/Netzpunkt.h"
 #include "armakon/pumps/PumpChart.h"
 #include "armakon/pumps/PumpMediaResolver.h"
@@ -30,10 +31,10 @@ class hydPumpenHersteller;
 class hydPumpenManager;
 class hydPumpenSerie;
 
-class CPumpenDlg {
+class CPumpenDlg : public ModalDialog {
  public:
-  static constexpr int kOK = 1;
-  static constexpr int kAbbrechen = 2;
+  static constexpr int kOK = kDialogOk;
+  static constexpr int kAbbrechen = kDialogCancel;
   static constexpr int kZuruecksetzen = 1255;
 
   // Labels of the buttons that never change (OK's label depends on the mode: getOkText).
@@ -75,7 +76,7 @@ class CPumpenDlg {
   hydPumpe* getAktPumpe() const { return aktPumpe_; }
 
   // --- what the window shows ---
-  std::string getTitle() const;
+  std::string title() const override;
   std::string getOkText() const;
   bool isOkEnabled() const;
   bool isDatenblattEnabled() const;
@@ -90,14 +91,10 @@ class CPumpenDlg {
 
   // --- buttons ---
   void onOK();
-  void onAbbrechen();
   void onZuruecksetzen();
   void onDatenblatt();
   void onDebugTest();
   void onDebugEdit();
-
-  bool isOpen() const { return result_ == 0; }
-  int getResult() const { return result_; }
 
  private:
   template <class T>
@@ -134,7 +131,6 @@ class CPumpenDlg {
   std::string technischeDaten_;
   std::string produktbild_;
   PumpChart chart_;
-  int result_ = 0;
 };
 
 }  // namespace armakon

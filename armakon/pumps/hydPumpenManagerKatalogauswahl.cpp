@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "armakon/pumps/CPumpenDlg.h"
-#include "armakon/pumps/PumpDialogModal.h"
 #include "armakon/pumps/hydPumpenManager.h"
 
 namespace armakon {
@@ -13,11 +12,9 @@ namespace {
 // Shows the choice on the program-wide catalog; pumpe receives the selected pump when the
 // user confirmed in choice mode.
 int runKatalogauswahl(void* parentWindow, CPumpenDlg::Optionen optionen, hydPumpe*& pumpe) {
-  // The window handle matters to the host's windowing only; the modal road decides where
-  // the dialog appears.
-  (void)parentWindow;
   pumpe = nullptr;
   CPumpenDlg dialog(*hydPumpenManager::instance(), std::move(optionen));
+  dialog.setParentWindow(parentWindow);
   const int result = showModal(dialog);
   if (result == CPumpenDlg::kOK && dialog.getOptionen().auswahl) pumpe = dialog.getAktPumpe();
   return result;

@@ -14,7 +14,6 @@
 #include "armakon/platform/ScriptedPlatform.h"
 #include "armakon/pumps/CPumpenDlg.h"
 #include "armakon/pumps/PumpChartSvg.h"
-#include "armakon/pumps/PumpDialogModal.h"
 #include "armakon/pumps/hydPumpenManager.h"
 
 namespace {
@@ -52,7 +51,7 @@ TEST(PumpChoice, EmptyCatalogShowsNothingAndChoiceNeedsAPump) {
     EXPECT_EQ(dlg.getTechnischeDaten(), "");
     EXPECT_TRUE(dlg.getChart().series.empty());
     EXPECT_EQ(dlg.getChart().title, "");
-    EXPECT_EQ(dlg.getTitle(), auswahl ? "Pumpenauswahl" : "Pumpenkatalog");
+    EXPECT_EQ(dlg.title(), auswahl ? "Pumpenauswahl" : "Pumpenkatalog");
     EXPECT_EQ(dlg.getOkText(), auswahl ? "Zuweisen" : "OK");
     EXPECT_EQ(dlg.isOkEnabled(), !auswahl);
     EXPECT_FALSE(dlg.isDatenblattEnabled());
@@ -214,23 +213,22 @@ TEST(PumpChoice, OkRefusesAFaultyPump) {
   ScopedPlatform installed(scripted);
   CPumpenDlg dlg(katalog, {.auswahl = true});
   dlg.onOK();
-  EXPECT_TRUE(dlg.isOpen());
+  EXPECT_FALSE(dlg.hasEnded());
   ASSERT_EQ(scripted.calls().size(), 1u);
   EXPECT_EQ(scripted.calls()[0].messageKind, MessageKind::Information);
   EXPECT_EQ(scripted.calls()[0].text, "Pumpe hat fehlerhafte Daten, bitte überprüfen.");
   pumpe.addKennlinie()->getTable().Add(0.0, 1000.0);
   dlg.onOK();
-  EXPECT_EQ(dlg.getResult(), CPumpenDlg::kOK);
+  EXPECT_EQ(dlg.result(), CPumpenDlg::kOK);
 }
 
-// The singleton holds the samples; the test acts as the user through the dialog driver.
+// The singleton holds the samples; the test acts as the user through the scripted platform.
 class Katalogauswahl : public ::testing::Test {
  protected:
   void SetUp() override { readSamples(*hydPumpenManager::instance()); }
-  void TearDown() override {
-    setPumpDialogDriver({});
-    hydPumpenManager::removeInstance();
-  }
+  void TearDown() override { hydPumpenManager::removeInstance(); }
+  ScriptedPlatform scripted_;
+  ScopedPlatform installed_{scripted_};
 };
 
 TEST_F(Katalogauswahl, BothFormsTellResetApartDifferently) {
@@ -248,27 +246,32 @@ TEST_F(Katalogauswahl, BothFormsTellResetApartDifferently) {
   };
   const hydPumpenManager other;  // the form is called on another catalog: the singleton is shown
   hydPumpe* expected = hydPumpenManager::instance()->getAt(1)->getAt(0)->getAt(1);
+  int window = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.action) * 10 + c.auswahl);
-    setPumpDialogDriver({.auswahl = [&c](CPumpenDlg& dlg) {
-      dlg.selectHersteller(1);
-      dlg.selectPumpe(1);
-      if (c.action == Action::Ok) dlg.onOK();
-      if (c.action == Action::Reset) dlg.onZuruecksetzen();
-      if (c.action == Action::Cancel) dlg.onAbbrechen();
-    }});
+    for (int form = 0; form < 2; ++form) {
+      scripted_.queueDialog([&c, &window](ModalDialog& dialog) {
+        EXPECT_EQ(dialog.parentWindow(), &window);
+        auto& dlg = dynamic_cast<CPumpenDlg&>(dialog);
+        dlg.selectHersteller(1);
+        dlg.selectPumpe(1);
+        if (c.action == Action::Ok) dlg.onOK();
+        if (c.action == Action::Reset) dlg.onZuruecksetzen();
+        if (c.action == Action::Cancel) dlg.cancel();
+      });
+    }
     const Netzpunkt none;
-    EXPECT_EQ(other.katalogauswahl(nullptr, c.auswahl, true, nullptr, none, none, false, EB_ALLE),
+    EXPECT_EQ(other.katalogauswahl(&window, c.auswahl, true, nullptr, none, none, false, EB_ALLE),
               c.getsPump ? expected : nullptr);
     hydPumpe* pumpe = expected;
-    EXPECT_EQ(other.katalogauswahl(nullptr, c.auswahl, true, nullptr, none, none, pumpe, false), c.code);
+    EXPECT_EQ(other.katalogauswahl(&window, c.auswahl, true, nullptr, none, none, pumpe, false), c.code);
     EXPECT_EQ(pumpe, c.getsPump ? expected : nullptr);
   }
-  // Without anyone to drive the dialog it is cancelled.
-  setPumpDialogDriver({});
+  // Without a script the dialog is not opened and counts as cancelled.
   hydPumpe* pumpe = expected;
   EXPECT_EQ(other.katalogauswahl(nullptr, true, true, nullptr, {}, {}, pumpe, false), 2);
   EXPECT_EQ(pumpe, nullptr);
+  EXPECT_EQ(scripted_.unscriptedCalls(), 1u);
 }
 
 // Each drawn series of the SVG: its group class, then its legend title and the hints of its

@@ -12,7 +12,6 @@
 #include "armakon/platform/ScriptedPlatform.h"
 #include "armakon/pumps/CPumpEditDlg.h"
 #include "armakon/pumps/CPumpenDlg.h"
-#include "armakon/pumps/PumpDialogModal.h"
 #include "armakon/pumps/hydPumpenManager.h"
 
 namespace {
@@ -42,7 +41,6 @@ class PumpEditor : public ::testing::Test {
                 .string();
   }
   void TearDown() override {
-    setPumpDialogDriver({});
     std::error_code ignored;
     std::filesystem::remove(file_, ignored);
   }
@@ -93,20 +91,21 @@ void editSession(CPumpEditDlg& dlg) {
   EXPECT_TRUE(grid.setCellValue(1, Q, 5000.0));
   dlg.selectKennlinie(1);
   dlg.onSpeichern();
-  ASSERT_TRUE(dlg.isOpen());
+  ASSERT_FALSE(dlg.hasEnded());
   EXPECT_EQ(dlg.getKennlinieAuswahl(), 0);
   EXPECT_TRUE(grid.setCellValue(1, Q, 1234.56));
 
   // Curve Nr. 2 is still empty; "yes" (scripted) selects it to fill it in.
   dlg.onSpeichern();
-  ASSERT_TRUE(dlg.isOpen());
+  ASSERT_FALSE(dlg.hasEnded());
   ASSERT_EQ(dlg.getKennlinieAuswahl(), 1);
   grid.appendRow();
   grid.appendRow();
   EXPECT_TRUE(grid.setCellValue(0, H, 650.0));
   EXPECT_TRUE(grid.setCellValue(1, Q, 2400.0));
   dlg.onSpeichern();
-  EXPECT_EQ(dlg.getResult(), CPumpEditDlg::kSpeichern);
+  EXPECT_TRUE(dlg.hasEnded());
+  EXPECT_EQ(dlg.result(), CPumpEditDlg::kSpeichern);
 }
 
 TEST_F(PumpEditor, SessionEndsInAFileThatReadsBackEqual) {
@@ -116,19 +115,22 @@ TEST_F(PumpEditor, SessionEndsInAFileThatReadsBackEqual) {
   ScopedPlatform installed(scripted);
   scripted.queueAnswer(Answer::Yes);
   scripted.queueFileToSave(file_);
-  setPumpDialogDriver({.editor = editSession});
+  scripted.queueDialog([](ModalDialog& dialog) { editSession(dynamic_cast<CPumpEditDlg&>(dialog)); });
 
   CPumpenDlg dlg(katalog, {.debug = true});
   dlg.onDebugEdit();
   ASSERT_TRUE(scripted.scriptUsedUp());
   const auto calls = scripted.calls();
-  ASSERT_EQ(calls.size(), 3u);
-  EXPECT_EQ(calls[0].text,
-            "Bitte Kennlinie dieser Pumpe überprüfen.\nVolumenströme müssen z.B. aufsteigend angeordnet werden.");
-  EXPECT_EQ(calls[1].kind, PlatformCallKind::AskYesNo);
+  ASSERT_EQ(calls.size(), 4u);
+  EXPECT_EQ(calls[0].kind, PlatformCallKind::RunModal);
+  EXPECT_EQ(calls[0].text, "Pumpe editieren");
+  EXPECT_EQ(calls[0].dialogResult, CPumpEditDlg::kSpeichern);
   EXPECT_EQ(calls[1].text,
+            "Bitte Kennlinie dieser Pumpe überprüfen.\nVolumenströme müssen z.B. aufsteigend angeordnet werden.");
+  EXPECT_EQ(calls[2].kind, PlatformCallKind::AskYesNo);
+  EXPECT_EQ(calls[2].text,
             "Ein oder mehrere Kennlinie dieser Pumpe sind noch leer.\nWollen Sie die Kennlinien überprüfen?");
-  EXPECT_EQ(calls[2].kind, PlatformCallKind::ChooseFileToSave);
+  EXPECT_EQ(calls[3].kind, PlatformCallKind::ChooseFileToSave);
   // The choice shows the edited pump afterwards.
   EXPECT_EQ(dlg.getTechnischeDaten().rfind("Typ: P 1 neu, DN32, PN 16", 0), 0u);
   EXPECT_EQ(dlg.getChart().series.size(), 2u);
@@ -146,9 +148,9 @@ TEST_F(PumpEditor, SessionEndsInAFileThatReadsBackEqual) {
 TEST_F(PumpEditor, EmptyCurvesAreQuestionedAndCancelWritesNothing) {
   struct Case {
     Answer answer;
-    int result;  // 0: still open
+    bool saved;  // otherwise the editor stays open
   };
-  for (const Case c : {Case{Answer::Yes, 0}, Case{Answer::No, CPumpEditDlg::kSpeichern}}) {
+  for (const Case c : {Case{Answer::Yes, false}, Case{Answer::No, true}}) {
     hydPumpenManager katalog;
     hydPumpe& pumpe = addPump(katalog);
     pumpe.addKennlinie();  // a second empty curve: "yes" selects the last one
@@ -157,7 +159,8 @@ TEST_F(PumpEditor, EmptyCurvesAreQuestionedAndCancelWritesNothing) {
     scripted.queueAnswer(c.answer);
     CPumpEditDlg dlg(pumpe);
     dlg.onSpeichern();
-    EXPECT_EQ(dlg.getResult(), c.result);
+    EXPECT_EQ(dlg.hasEnded(), c.saved);
+    EXPECT_EQ(dlg.result(), c.saved ? CPumpEditDlg::kSpeichern : CPumpEditDlg::kAbbrechen);
     EXPECT_EQ(dlg.getKennlinieAuswahl(), c.answer == Answer::Yes ? 2 : 0);
   }
 
@@ -166,12 +169,13 @@ TEST_F(PumpEditor, EmptyCurvesAreQuestionedAndCancelWritesNothing) {
   addPump(katalog);
   ScriptedPlatform scripted;
   ScopedPlatform installed(scripted);
-  setPumpDialogDriver({.editor = [](CPumpEditDlg& dlg) {
-    dlg.getGrid().setCellValue(0, H, 480.0);
-    dlg.onAbbrechen();
-  }});
+  scripted.queueDialog([](ModalDialog& dialog) {
+    dynamic_cast<CPumpEditDlg&>(dialog).getGrid().setCellValue(0, H, 480.0);
+    dialog.cancel();
+  });
   CPumpenDlg(katalog, {.debug = true}).onDebugEdit();
-  EXPECT_TRUE(scripted.calls().empty());
+  ASSERT_EQ(scripted.calls().size(), 1u);
+  EXPECT_EQ(scripted.calls()[0].dialogResult, CPumpEditDlg::kAbbrechen);
   EXPECT_EQ(katalog.getAt(0)->getAt(0)->getAt(0)->getKennlinien()[0]->getNullForderHoehe(), 48000.0);
 }
 
