@@ -8,6 +8,7 @@
 #include "armakon/entry/CSplitterDlg.h"
 #include "armakon/entry/CatalogLoader.h"
 #include "armakon/platform/CurrentPlatform.h"
+#include "armakon/pumps/hydPumpenManager.h"
 #include "armakon/vdi3805/VdiFileRead.h"
 
 namespace armakon {
@@ -93,11 +94,10 @@ bool ArmakonWrapper::addVdiFiles(WindowHandle parent, int sheet) {
   return added;
 }
 
-int ArmakonWrapper::selectPump(WindowHandle, bool, bool, hydPumpe*, Netzpunkt&, Netzpunkt&, hydPumpe*& chosen, bool) {
-  chosen = nullptr;
-  // The pump choice dialog is not part of the library yet; until it is, the choice ends as
-  // if the user had cancelled it.
-  return kDialogCancel;
+int ArmakonWrapper::selectPump(WindowHandle parent, bool auswahl, bool zuruecksetzen, hydPumpe* startPumpe,
+                               Netzpunkt& netzpunkt1, Netzpunkt& netzpunkt2, hydPumpe*& chosen, bool debug) {
+  return hydPumpenManager::instance()->katalogauswahl(parent, auswahl, zuruecksetzen, startPumpe, netzpunkt1,
+                                                      netzpunkt2, chosen, debug);
 }
 
 }  // namespace armakon

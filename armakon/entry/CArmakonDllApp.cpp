@@ -1,5 +1,6 @@
 #include "armakon/entry/CArmakonDllApp.h"
 
+#include "armakon/entry/LibraryDialogs.h"
 #include "armakon/entry/SiblingLibrary.h"
 #include "armakon/entry/UserInterfacePart.h"
 #include "armakon/platform/ModalDialog.h"
@@ -21,6 +22,7 @@ CArmakonDllApp::CArmakonDllApp()
     : moduleFile_(ownModuleFile()),
       translationModule_(CTranslationManager::GetInstance().AddModule(moduleFile_.string())) {
   setUserInterfaceLoader(&loadUserInterfacePart);
+  plugLibraryDialogs();
 }
 
 CArmakonDllApp::~CArmakonDllApp() {

@@ -6,7 +6,9 @@
 //      looked for beside it;
 //   2. the library's translation module is registered with the translation manager under
 //      that file name and kept: every text the library shows passes through the manager;
-//   3. the user-interface part becomes the dialog road's loader (UserInterfacePart.h).
+//   3. the user-interface part becomes the dialog road's loader (UserInterfacePart.h);
+//   4. the library's dialogs are plugged into the dialog slots and the report list
+//      (LibraryDialogs.h).
 // The process locale is left as the host set it: the library reads and writes numbers
 // independently of it.
 //
@@ -16,9 +18,10 @@
 // Program-wide objects and their life:
 //   - this object: constructed when the library is loaded (in a static build when the
 //     program starts, once anything of the entry is linked in);
+//   - the dialog slots and the report list: created during start-up (step 4), destroyed
+//     after this object; what they hold are plain functions, which stay valid;
 //   - the entry object (getArmakonInstance), the heating and drinking-water containers, the
-//     catalog data, the report list, the catalog loader, the factories and the dialog slots:
-//     created on first use, destroyed when the library is unloaded, in reverse order of
+//     catalog data, the catalog loader and the factories: created on first use, destroyed when the library is unloaded, in reverse order of
 //     creation, so all of them before this object, which came first;
 //   - the pump catalog: created on first use, released by the host with
 //     hydPumpenManager::removeInstance.

@@ -5,15 +5,8 @@
 // shows it with showModal (ModalDialog.h) and writes the dialog's outputs back into the
 // request. A slot without a function answers kDialogCancel, as a dialog the user closed.
 //
-// Plugging a dialog class in, once at start-up of the entry (the dialogs know nothing of the
-// entry, so the request is unpacked here):
-//   valveCatalogDialog().setRunner([](ValveCatalogRequest& request) {
-//     CVDIKatalogDlg dialog(CVDIData::instance(), request.model, request.types, ...);
-//     dialog.setParentWindow(request.parent);
-//     const int result = showModal(dialog);
-//     request.lastDocument = dialog.preselectedDocument();   // outputs back
-//     return result;
-//   });
+// The library's own dialogs are plugged in once at start-up of the entry (LibraryDialogs.h);
+// the dialogs know nothing of the entry, so the request is unpacked there.
 
 #include <cstdint>
 #include <functional>

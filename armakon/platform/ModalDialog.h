@@ -6,7 +6,7 @@
 //    as the user reads them, enabled and visible flags, list entries, the selection) and
 //    the user's actions as member functions ("choose manufacturer 2", "press OK"). It needs
 //    no toolkit. Its name follows the dialogs of the product family: CPathSpecDlg,
-//    CRnArmaturAuswahlDlg, CPumpenDlg, CPumpEditDlg, CVDIKatalogDlg, CReportViewerDlg, ...
+//    CRnArmaturAuswahlDlg, CPumpenDlg, CPumpEditDlg, CVdiKatalogDlg, CReportListDlg, ...
 //
 // 2. Everything else a dialog needs from the windowing system goes through the platform
 //    layer, platform() (CurrentPlatform.h): message boxes and questions, file choosers,

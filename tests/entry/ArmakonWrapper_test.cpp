@@ -15,6 +15,7 @@
 #include "armakon/dialogs/CArmaturInfoDlg.h"
 #include "armakon/entry/ArmakonWrapper.h"
 #include "armakon/entry/CatalogLoader.h"
+#include "armakon/entry/LibraryDialogs.h"
 #include "armakon/model/hydArmaturTHKV.h"
 #include "armakon/model/hydArmaturenModell.h"
 #include "armakon/platform/CurrentPlatform.h"
@@ -101,7 +102,7 @@ TEST(ArmakonWrapper, ValveSelectionGivesUpAfter200PollsOfABusyLoaderWithoutShowi
   EXPECT_FALSE(loader.isBusy());
   EXPECT_EQ(wrapper.selectValveModel(nullptr, {}, nullptr, false, 2, {}), kDialogOk);
   EXPECT_EQ(dialogs, 1);
-  valveCatalogDialog().setRunner(nullptr);
+  plugLibraryDialogs();
 }
 
 TEST(ArmakonWrapper, ValveCatalogDialogGetsTheRequestAndHandsTheChosenDocumentBack) {
@@ -134,6 +135,7 @@ TEST(ArmakonWrapper, ValveCatalogDialogGetsTheRequestAndHandsTheChosenDocumentBa
   valveCatalogDialog().setRunner(nullptr);
   EXPECT_EQ(wrapper.selectValveModel(nullptr, {}, &model, false, 2, accept), kDialogCancel);
   EXPECT_EQ(wrapper.lastDocument(), "AQ_HEIZUNG.VDI");
+  plugLibraryDialogs();
 }
 
 TEST(ArmakonWrapper, AddVdiFilesOffersTheEditionsOfTheFeatureBitsAndRunsTheFolderDialogPerAcceptedFile) {
@@ -173,7 +175,7 @@ TEST(ArmakonWrapper, AddVdiFilesOffersTheEditionsOfTheFeatureBitsAndRunsTheFolde
   const std::vector<PlatformCall> calls = scripted.calls();
   ASSERT_EQ(calls.size(), 2u);
   EXPECT_EQ(calls[1].caption, "Datei konnte nicht gefunden werden.");
-  catalogFolderDialog().setRunner(nullptr);
+  plugLibraryDialogs();
 }
 
 TEST(ArmakonWrapper, ModelInfoShowsACopyOfTheModelAsText) {
