@@ -71,7 +71,8 @@ class ArmakonWrapper {
   // bit 2 for sheet 2) and runs the catalog folder dialog for each file that passes the file
   // check. True when at least one file was taken into a catalog.
   virtual bool addVdiFiles(WindowHandle parent, int sheet);
-  // Slot 6. The pump choice: the chosen pump (null first) and the dialog's result.
+  // Slot 6. The pump choice of the program-wide pump catalog (hydPumpenManager::katalogauswahl,
+  // the form with the chosen pump): the chosen pump (null first) and the dialog's result.
   virtual int selectPump(WindowHandle parent, bool auswahl, bool zuruecksetzen, hydPumpe* startPumpe,
                          Netzpunkt& netzpunkt1, Netzpunkt& netzpunkt2, hydPumpe*& chosen, bool debug);
 
