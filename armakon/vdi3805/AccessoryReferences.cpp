@@ -141,6 +141,14 @@ int AccessoryResolver::Gather(const CVDIBase* product, hydVDIArmaturen::hydArmat
   return added;
 }
 
+AccessorySources::AccessorySources(const AccessoryResolver& resolver, const std::vector<const CVDIBase*>& products) {
+  for (const CVDIBase* product : products) {
+    m_sources.push_back(std::make_unique<hydVDIArmaturen::hydArmatur>());
+    resolver.Gather(product, *m_sources.back());
+    m_pointers.push_back(m_sources.back().get());
+  }
+}
+
 int GatherAccessories(const CVDIBase* product, hydVDIArmaturen::hydArmatur& source) {
   return AccessoryResolver(product).Gather(product, source);
 }

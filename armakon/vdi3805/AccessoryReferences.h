@@ -18,7 +18,9 @@
 // than 2 and 17 are refused with a hint.
 
 #include <map>
+#include <memory>
 #include <tuple>
+#include <vector>
 
 #include "armakon/model/hydArmatur.h"
 
@@ -51,6 +53,18 @@ class AccessoryResolver {
 
 // AccessoryResolver(product).Gather(product, source), for a single product.
 int GatherAccessories(const CVDIBase* product, hydVDIArmaturen::hydArmatur& source);
+
+// The accessory sources of products as the conversion takes them: one variant per product,
+// in product order, holding the accessories that product references.
+class AccessorySources {
+ public:
+  AccessorySources(const AccessoryResolver& resolver, const std::vector<const CVDIBase*>& products);
+  const std::vector<const hydVDIArmaturen::hydArmatur*>& pointers() const { return m_pointers; }
+
+ private:
+  std::vector<std::unique_ptr<hydVDIArmaturen::hydArmatur>> m_sources;
+  std::vector<const hydVDIArmaturen::hydArmatur*> m_pointers;
+};
 
 // Whether a record code (100 x type) is that of a property or accessory vector: 160, 200,
 // 250, 260 ... 500, 550, 560, 760.

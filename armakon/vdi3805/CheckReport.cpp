@@ -107,18 +107,12 @@ void appendTypeBlock(StringList& lines, const CVDIDoc& document, const std::vect
   appendTypeHeader(lines, type, document.GetSheet());
 
   std::vector<double> wantedXp;
-  std::vector<std::unique_ptr<hydArmatur>> sources;
-  std::vector<const hydArmatur*> accessorySources;
-  for (const CVDIBase* product : products) {
-    wantedXp.push_back(type == 1 ? wantedXpOf(product) : 0.0);
-    sources.push_back(std::make_unique<hydArmatur>());
-    resolver.Gather(product, *sources.back());
-    accessorySources.push_back(sources.back().get());
-  }
+  for (const CVDIBase* product : products) wantedXp.push_back(type == 1 ? wantedXpOf(product) : 0.0);
+  const AccessorySources accessories(resolver, products);
   int created = 0;
   {
     hydArmaturenModell model;
-    created = std::max(0, BuildModel(model, products, wantedXp, accessorySources));
+    created = std::max(0, BuildModel(model, products, wantedXp, accessories.pointers()));
   }
 
   int hints = 0;

@@ -24,6 +24,7 @@
 #include "armakon/vdi3805/CMiniReportUtil.h"
 #include "armakon/vdi3805/CVDIDoc.h"
 #include "armakon/vdi3805/ValveConversion.h"
+#include "tests/TempFolder.h"
 
 namespace armakon::dialogtest {
 
@@ -35,26 +36,7 @@ inline std::string sampleCatalog(const std::string& relative) {
   return std::string(ARMAKON_SOURCE_DIR) + "/data/samples/catalogs/" + relative;
 }
 
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "armakon_dialogs_XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    root_ = pattern;
-  }
-  ~TempFolder() {
-    std::error_code error;
-    fs::remove_all(root_, error);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  std::string path(const std::string& relative = {}) const {
-    return relative.empty() ? root_.string() : (root_ / relative).string();
-  }
-
- private:
-  fs::path root_;
-};
+using testsupport::TempFolder;
 
 // The model as its tree text, to compare two models as a whole.
 inline std::string treeText(const hydArmaturenModell& model) {
@@ -83,16 +65,9 @@ inline std::string convertedModel(const std::string& path, int modelIndex, const
       if (toInt(GetFieldView(product, 2)) == wanted) products.push_back(product);
     }
   }
-  const AccessoryResolver resolver(&document);
-  std::vector<std::unique_ptr<hydArmatur>> sources;
-  std::vector<const hydArmatur*> accessorySources;
-  for (const CVDIBase* product : products) {
-    sources.push_back(std::make_unique<hydArmatur>());
-    resolver.Gather(product, *sources.back());
-    accessorySources.push_back(sources.back().get());
-  }
+  const AccessorySources accessories(AccessoryResolver(&document), products);
   hydArmaturenModell model;
-  BuildModel(model, products, std::vector<double>(products.size(), xp), accessorySources);
+  BuildModel(model, products, std::vector<double>(products.size(), xp), accessories.pointers());
   return treeText(model);
 }
 

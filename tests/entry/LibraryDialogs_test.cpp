@@ -23,6 +23,7 @@
 #include "armakon/pumps/CPumpenDlg.h"
 #include "armakon/pumps/hydPumpenManager.h"
 #include "armakon/vdi3805/CMiniReportUtil.h"
+#include "tests/TempFolder.h"
 
 namespace armakon {
 namespace {
@@ -103,8 +104,8 @@ TEST(LibraryDialogs, ValveSelectionFillsTheHostsModelThroughTheCatalogDialog) {
 }
 
 TEST(LibraryDialogs, AddedFileIsCopiedIntoTheCatalogTheUserAssigns) {
-  std::string root = (fs::temp_directory_path() / "armakon_entry_XXXXXX").string();
-  if (::mkdtemp(root.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  const testsupport::TempFolder folder;
+  const std::string root = folder.path();
   fs::create_directories(root + "/Kat");
   std::ofstream(root + "/Kat/desktop.info", std::ios::binary) << "Content:VDI_2\r\nENDE\r\nID=KAT\r\nName=Katalog\r\n";
   ASSERT_EQ(hydCatalogManager::getInstance().init(root), 2u);  // with the user catalog
@@ -122,7 +123,6 @@ TEST(LibraryDialogs, AddedFileIsCopiedIntoTheCatalogTheUserAssigns) {
   EXPECT_TRUE(getArmakonInstance().addVdiFiles(nullptr, 2));
   EXPECT_TRUE(fs::is_regular_file(root + "/Kat/VDI_2/AQ_HEIZUNG.VDI"));
   EXPECT_TRUE(script.scriptUsedUp());
-  fs::remove_all(root);
 }
 
 TEST(LibraryDialogs, PumpChoiceHandsTheChosenPumpBack) {

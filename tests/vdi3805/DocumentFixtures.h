@@ -15,41 +15,13 @@
 #include "armakon/components/hydStrUtil.h"
 #include "armakon/vdi3805/CMiniReportUtil.h"
 #include "armakon/vdi3805/CVDITemplate.h"
+#include "tests/TempFolder.h"
 
 namespace armakon::doctest {
 
 namespace fs = std::filesystem;
 
-// A folder of its own below the system's temporary folder, removed with everything in it.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "armakon_vdi_XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    root_ = pattern;
-  }
-  ~TempFolder() {
-    std::error_code error;
-    fs::remove_all(root_, error);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  std::string path(std::string_view relative = {}) const {
-    return relative.empty() ? root_.string() : (root_ / relative).string();
-  }
-  // Writes the bytes (folders created as needed) and returns the file's path.
-  std::string write(std::string_view relative, std::string_view bytes) const {
-    const fs::path file = root_ / relative;
-    fs::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file.string();
-  }
-
- private:
-  fs::path root_;
-};
+using testsupport::TempFolder;
 
 // Lines joined with "\r\n", as VDI files end them.
 inline std::string crlf(std::initializer_list<std::string_view> lines) {

@@ -239,15 +239,8 @@ void convertSample(const std::string& file, int modelIndex, double wantedXp, hyd
   CVDIDoc document;
   EXPECT_TRUE(document.Load(samplePath(file), false, 0)) << file;
   const auto products = productsOf(&document, modelIndex);
-  const AccessoryResolver resolver(&document);
-  std::vector<std::unique_ptr<hydArmatur>> sources;
-  std::vector<const hydArmatur*> pointers;
-  for (const CVDIBase* product : products) {
-    sources.push_back(std::make_unique<hydArmatur>());
-    resolver.Gather(product, *sources.back());
-    pointers.push_back(sources.back().get());
-  }
-  BuildModel(model, products, std::vector<double>(products.size(), wantedXp), pointers);
+  const AccessorySources accessories(AccessoryResolver(&document), products);
+  BuildModel(model, products, std::vector<double>(products.size(), wantedXp), accessories.pointers());
 }
 
 // The converted models kept in data/samples/models/converted are what the conversion of

@@ -108,17 +108,10 @@ int convert(const ConvertOptions& options) {
   if (products.empty()) return failShowing("the model has no products");
 
   // Accessories as the catalog dialog hands them over: gathered per product from the file.
-  const AccessoryResolver resolver(&document);
-  std::vector<std::unique_ptr<hydArmatur>> sources;
-  std::vector<const hydArmatur*> accessorySources;
-  for (const CVDIBase* product : products) {
-    sources.push_back(std::make_unique<hydArmatur>());
-    resolver.Gather(product, *sources.back());
-    accessorySources.push_back(sources.back().get());
-  }
+  const AccessorySources accessories(AccessoryResolver(&document), products);
 
   hydArmaturenModell model;
-  const int created = BuildModel(model, products, std::vector<double>(products.size(), xp), accessorySources);
+  const int created = BuildModel(model, products, std::vector<double>(products.size(), xp), accessories.pointers());
   std::printf("%s: model %s '%s', %d of %zu variants created\n", options.path.c_str(), GetField(group, 2).c_str(),
               model.getModelType().c_str(), created, products.size());
   for (const auto& variant : model.getArmaturen()) {
