@@ -70,7 +70,8 @@ class ContainerDialogTest : public dialogtest::ScriptedTest {
     CVdiKatalogDlg dialog(inputs);
     dialog.setParentWindow(request.parent);
     if (!picks.empty()) {
-      script.queueDialog([this, pick = picks.front()](ModalDialog& shown) { pickIn(dynamic_cast<CVdiKatalogDlg&>(shown), pick); });
+      script.queueDialog(
+          [this, pick = picks.front()](ModalDialog& shown) { pickIn(dynamic_cast<CVdiKatalogDlg&>(shown), pick); });
       picks.pop_front();
     }
     const int result = showModal(dialog);
