@@ -20,6 +20,7 @@
 // Valve containers and sizing.
 #include "armakon/containers/ARMATUR.h"
 #include "armakon/containers/ArmaturenModell.h"
+#include "armakon/containers/CRnArmaturAuswahlDlg.h"
 #include "armakon/containers/HzArmaturContainer.h"
 #include "armakon/containers/TwArmaturContainer.h"
 #include "armakon/containers/enArmaturenTyp.h"

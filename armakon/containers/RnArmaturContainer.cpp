@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "armakon/components/NumberText.h"
 
@@ -46,6 +47,21 @@ void RnArmaturContainer::removeAll() {
   for (ArmaturenModellListe* list : {&m_Global, &m_Local}) {
     while (!list->empty()) list->pop_back();
   }
+}
+
+bool RnArmaturContainer::swapEntries(bool local, int first, int second) {
+  ArmaturenModellListe& list = local ? m_Local : m_Global;
+  const auto inList = [&list](int index) { return index >= 0 && static_cast<std::size_t>(index) < list.size(); };
+  if (!inList(first) || !inList(second)) return false;
+  std::swap(list[static_cast<std::size_t>(first)], list[static_cast<std::size_t>(second)]);
+  return true;
+}
+
+bool RnArmaturContainer::removeEntry(bool local, int index) {
+  ArmaturenModellListe& list = local ? m_Local : m_Global;
+  if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return false;
+  list.erase(list.begin() + index);
+  return true;
 }
 
 bool RnArmaturContainer::hasEqualTypes(const ArmaturenModell& entry, bool shallow) const {

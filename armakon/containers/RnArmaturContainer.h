@@ -18,6 +18,7 @@
 // Heating and drinking-water containers derive from this class and exist once each
 // (HzArmaturContainer::instance, TwArmaturContainer::instance). Used from one thread only.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -29,6 +30,8 @@
 #include "armakon/containers/ArmaturenModell.h"
 #include "armakon/containers/HostList.h"
 #include "armakon/containers/enArmaturenTyp.h"
+#include "armakon/entry/DialogSlots.h"
+#include "armakon/platform/ModalDialog.h"
 
 namespace armakon {
 
@@ -39,6 +42,16 @@ class CProNodeBase;
 // what the search families walk. A container's list converts to the view implicitly.
 using ArmaturenModellListe = std::vector<std::unique_ptr<ArmaturenModell>>;
 using ArmaturenModellSpan = std::span<const std::unique_ptr<ArmaturenModell>>;
+
+// The host's callbacks of the container dialog (armaturenAuswahlDialog).
+// Assign: the user assigns a local entry in the drawing (the dialog's window, the entry).
+using AssignCallback = std::function<void(WindowHandle, const ArmaturenModell&)>;
+// Group name: the name of a new group of general valves; empty ends the addition.
+using GroupNameCallback = std::function<std::string(WindowHandle)>;
+// Text: extra text shown after an entry's kind name.
+using EntryTextCallback = std::function<std::string(const ArmaturenModell&)>;
+// Called by selectLocalArmatur after it added a new entry to the local list.
+using AddedCallback = std::function<void()>;
 
 class RnArmaturContainer {
  public:
@@ -62,6 +75,11 @@ class RnArmaturContainer {
   int insertAt(int index, ArmaturenModell& entry);
   // Destroys every entry of both lists; the id counter stays.
   void removeAll();
+  // The entries at two indices of one list change places; false (nothing changes) when an
+  // index is outside the list.
+  bool swapEntries(bool local, int first, int second);
+  // Destroys the entry at index of one list; false when the index is outside the list.
+  bool removeEntry(bool local, int index);
 
   // An entry of the same kind in the list the entry's global flag selects that is equal to it
   // by isEqualTo with the same shallow value.
@@ -139,6 +157,22 @@ class RnArmaturContainer {
   std::unique_ptr<CNode> writeArmaturesToNode(const std::string& key) const;
   // Reads such a node (see writeArmaturesToNode); null empties the lists and gives false.
   bool readArmaturesFromNode(const CNode* node, const std::string& key);
+
+  // --- the user's valve choice (both open the valve selection of the library entry) ---
+  // Lets the user pick one valve model of the kind for a single component. An equal entry
+  // of the local list (same text form) is reused; otherwise the model becomes a new local
+  // entry and added (when set) is called. On a choice the record names the entry (setting
+  // -1, selection flag 1, dimension unchanged) and the result is true; otherwise the record
+  // stays as it was.
+  bool selectLocalArmatur(WindowHandle parent, enArmaturenTyp kind, ARMATUR& record, bool extended,
+                          const AddedCallback& added, const HostCallback& hostCallback);
+  // The container's management dialog (CRnArmaturAuswahlDlg) on both lists; its changes take
+  // effect at once, whatever closes it. extended is forced to 0 with singleList and takes the
+  // dialog's extended-filter state when it ends with OK. The dialog's result (1 for OK).
+  int armaturenAuswahlDialog(WindowHandle parent, const std::string& iconName, const AssignCallback& assign,
+                             const GroupNameCallback& groupName, const EntryTextCallback& text,
+                             const HostCallback& hostCallback, int offerOnePipe, int singleList,
+                             int allowVdiFiles, int featureOne, int featureEight, int& extended);
 
   // ===== Sizing searches shared by all kinds =====
   // (declared by the sizing code's owner; defined in RnArmaturContainerSearch.cpp and
