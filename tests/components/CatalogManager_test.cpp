@@ -3,7 +3,6 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "armakon/components/TreeNode.h"
 #include "armakon/components/hydCatalogInfo.h"
 #include "armakon/components/hydCatalogManager.h"
+#include "tests/TempFolder.h"
 
 namespace armakon {
 namespace {
@@ -80,22 +80,8 @@ TEST(CatalogInfoText, ParsesEachKindOfLine) {
 
 class CatalogFolders : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::random_device random;
-    base_ = fs::temp_directory_path() / ("armakon_catalogs_" + std::to_string(random()) + std::to_string(random()));
-    ASSERT_TRUE(fs::create_directories(base_));
-  }
-  void TearDown() override {
-    std::error_code error;
-    fs::remove_all(base_, error);
-  }
-
-  std::string path(const std::string& relative) const { return (base_ / relative).string(); }
-
-  void write(const std::string& relative, const std::string& content) const {
-    fs::create_directories((base_ / relative).parent_path());
-    std::ofstream(base_ / relative, std::ios::binary) << content;
-  }
+  std::string path(const std::string& relative) const { return temp_.path(relative); }
+  void write(const std::string& relative, const std::string& content) const { temp_.write(relative, content); }
 
   // Two roots: r1 holds B (pumps, VDI_2 with two files), A (VDI_17), a folder without info
   // file, a garbled info file and a plain file; r2 holds a second "a" (dropped) and C.
@@ -112,7 +98,8 @@ class CatalogFolders : public ::testing::Test {
     write("r2/C/desktop.info", "Content:VDI_2:VDI_17\nENDE\nID=C\nName=Gamma\n[OrgInfo]\nWEB=x\n");
   }
 
-  fs::path base_;
+  const testsupport::TempFolder temp_;
+  const fs::path base_{temp_.path()};
 };
 
 TEST_F(CatalogFolders, ScansDirectSubFoldersInRootAndNameOrder) {

@@ -37,6 +37,13 @@ TEST(FormatText, MismatchedAndMissingArguments) {
       {"%d und %d", {1}, "1 und "},
       {"1!%s-3!%s-0!%s", {"a"}, "a--"},
       {"%5d|", {}, "|"},
+      // The unsigned conversions of a negative int show its 32-bit value; a long long keeps its width.
+      {"%x", {-42}, "ffffffd6"},
+      {"1!%X", {-42}, "FFFFFFD6"},
+      {"%u", {-1}, "4294967295"},
+      {"1!%o", {-8}, "37777777770"},
+      {"%#x", {static_cast<short>(-1)}, "0xffffffff"},
+      {"%x", {-42LL}, "ffffffffffffffd6"},
   });
 }
 

@@ -6,30 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 namespace armakon {
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempFolder {
- public:
-  TempFolder() {
-    std::random_device seed;
-    path_ = fs::temp_directory_path() / ("armakon_strlist_" + std::to_string(seed()));
-    fs::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
 
 StringList readBytes(std::string_view bytes, int codePage, int mode = 0) {
   StringList list{"stale"};

@@ -162,5 +162,104 @@ TEST(ContainerPersistence, ExhaustedCounterStoresNothingRatherThanRepeatingAnId)
   EXPECT_EQ(container.append(fresh), 0);
 }
 
+// The model's assignment leaves the version out; a deep comparison then tells copy from source.
+TEST(EntryCopyVersion, TheModelsAssignmentLeavesTheVersionOut) {
+  ArmaturenModell source = makeEntry(HZ_THERMOSTATVENTIL, true, "M", {10, 15});
+  source.getModell().setVersion(4);
+  const ArmaturenModell constructed(source);
+  ArmaturenModell assigned = makeEntry(HZ_THERMOSTATVENTIL, true, "Alt", {20});
+  assigned.getModell().setVersion(7);
+  assigned = source;
+  TestContainer container;
+  container.append(source);
+
+  const struct {
+    const char* name;
+    const ArmaturenModell& copy;
+    int version;
+  } cases[] = {
+      {"copy construction", constructed, 0},
+      {"assignment keeps the target's version", assigned, 7},
+      {"stored by the container", *container.getGlobalList()[0], 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.copy.getModell().getVersion(), c.version) << c.name;
+    EXPECT_EQ(c.copy.getModell().getSize(), 2) << c.name;
+  }
+
+  EXPECT_TRUE(container.findEqualType(source, true));
+  EXPECT_FALSE(container.findEqualType(source, false));
+  source.getModell().setVersion(0);
+  EXPECT_TRUE(container.findEqualType(source, false));
+}
+
+// Unnumbered entries are numbered when met; the stored "LastArmaturesId" holds, else the largest id.
+
+// The persisted list of entries with the given ids, with the trailer's attributes.
+std::unique_ptr<CProNodeBase> listWithIds(const std::vector<int>& ids, const std::string& trailer) {
+  std::string text = "[GlobalArmatures]\r\n" + trailer;
+  for (int id : ids) {
+    ArmaturenModell entry = makeEntry(HZ_THERMOSTATVENTIL, true, "M" + std::to_string(id), {10});
+    entry.setId(id);
+    std::string entryText;
+    EXPECT_TRUE(entry.writeToString(entryText, kKey));
+    text += "[Armature]\r\nHeader:" + entryText + "\r\n[ENDE_Armature]\r\n";
+  }
+  return CProNodeBase::ReadFromString(text + "[ENDE_GlobalArmatures]\r\n");
+}
+
+TEST(PersistedIdCounter, StoredCounterHoldsAndUnnumberedEntriesCountAsMet) {
+  const struct {
+    const char* name;
+    std::vector<int> stored;
+    std::string trailer;
+    std::vector<int> ids;  // after reading
+    int counter;
+  } cases[] = {
+      {"stored counter behind the ids", {4, 11}, "LastArmaturesId:7\r\n", {4, 11}, 7},
+      {"unnumbered entry first, stored counter", {0, 4}, "LastArmaturesId:2\r\n", {1, 4}, 2},
+      {"unnumbered entry first, no counter", {0, 4}, "", {1, 4}, 4},
+      {"unnumbered entry last, no counter", {4, 0}, "", {4, 1}, 4},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::unique_ptr<CProNodeBase> list = listWithIds(c.stored, c.trailer);
+    ASSERT_NE(list, nullptr);
+    TestContainer container;
+    ASSERT_TRUE(container.readArmaturesFromProNode(list.get(), kKey));
+    std::vector<int> ids;
+    for (const auto& entry : container.getGlobalList()) ids.push_back(entry->getId());
+    EXPECT_EQ(ids, c.ids);
+    EXPECT_EQ(container.getLastId(), c.counter);
+  }
+}
+
+// Key and group are written as they are; whether they read back is for the reader.
+TEST(EntryHeaderWriting, KeyAndGroupAreWrittenVerbatim) {
+  const struct {
+    std::string key;
+    std::string group;
+    std::string header;
+  } cases[] = {
+      {"a;b", "", "a;b;1;1;1;4446;\n"},
+      {"a\r\nb", "", "a\r\nb;1;1;1;4446;\n"},
+      {"HOST", "zwei\nZeilen", "HOST;1;1;1;4446;zwei\nZeilen\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.header);
+    TestContainer container;
+    ArmaturenModell entry = makeEntry(HZ_THERMOSTATVENTIL, true, "M", {10}, c.group);
+    container.append(entry);
+    std::string text;
+    ASSERT_TRUE(entry.writeToString(text, c.key));
+    EXPECT_EQ(text.substr(0, c.header.size()), c.header);
+    EXPECT_EQ(text.substr(c.header.size(), 8), "Modell {");
+
+    const std::unique_ptr<CProNodeBase> list = container.writeArmaturesToProNode(c.key);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->getChildCount(), 1u);
+  }
+}
+
 }  // namespace
 }  // namespace armakon

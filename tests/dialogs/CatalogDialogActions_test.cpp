@@ -3,19 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 
 #include "armakon/dialogs/CReportListDlg.h"
 #include "tests/dialogs/CatalogDialogFixture.h"
 
 namespace armakon::dialogtest {
 namespace {
-
-std::string readText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 class CatalogDialogActionsTest : public CatalogDialogTest {
  protected:
@@ -98,7 +92,7 @@ TEST_F(CatalogDialogActionsTest, ExportWritesThermostaticModelsAndRefusesOthers)
   script.queueFileToSave(folder.path("tv-s.txt"));
   dialog->exportModel();  // every row, none ticked
   EXPECT_TRUE(callsOf(PlatformCallKind::ShowMessage).empty());
-  const std::string text = readText(folder.path("tv-s.txt"));
+  const std::string text = fileBytes(folder.path("tv-s.txt"));
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2 + 3);  // two heading lines, one line per variant
   EXPECT_NE(text.find("AQ-TVS-10"), std::string::npos) << text;
 
@@ -154,7 +148,7 @@ TEST_F(CatalogDialogActionsTest, ReportViewerShowsTheSortedEntriesAndWritesThemA
                                             "Fehler zwei:\r\n\r\nerste Zeile\r\nzweite Zeile"}));
   ASSERT_EQ(callsOf(PlatformCallKind::ShowMessage).size(), 1u);
   EXPECT_EQ(callsOf(PlatformCallKind::ShowMessage)[0].caption, "Fehler zwei");
-  EXPECT_EQ(readText(folder.path("reports.txt")),
+  EXPECT_EQ(fileBytes(folder.path("reports.txt")),
             "Fehler 20\r\nFehler zwei:\r\n\r\nerste Zeile\r\nzweite Zeile\r\n\r\n"
             "Hinweis 1005\r\nHinweis\r\neins:\r\n\r\nText des Hinweises\r\n\r\n");
 }

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <mutex>
 #include <sstream>
 
@@ -258,8 +256,7 @@ TEST_F(CatalogDialogTest, CheckFileHoldsWhatTheToolsCheckWrites) {
   StringList lines;
   BuildCheckFile(lines, document, std::tm{});
   std::string expected = CheckFileText(lines);
-  std::ifstream in(written, std::ios::binary);
-  std::string actual((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string actual = fileBytes(written);
   // Everything but the creation-date line.
   ASSERT_NE(actual.find('\n'), std::string::npos);
   EXPECT_EQ(actual.substr(actual.find('\n')), expected.substr(expected.find('\n')));

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "armakon/components/AtomicFile.h"
 #include "armakon/components/NumberText.h"
 #include "armakon/components/TreeNode.h"
 #include "armakon/platform/ModalDialog.h"
@@ -31,6 +32,13 @@ namespace armakon::dialogtest {
 namespace fs = std::filesystem;
 using hydVDIArmaturen::hydArmatur;
 using hydVDIArmaturen::hydArmaturenModell;
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string fileBytes(const std::string& path) {
+  std::string bytes;
+  readWholeFile(path, bytes);
+  return bytes;
+}
 
 inline std::string sampleCatalog(const std::string& relative) {
   return std::string(ARMAKON_SOURCE_DIR) + "/data/samples/catalogs/" + relative;

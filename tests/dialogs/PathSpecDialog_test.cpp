@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 
 #include "armakon/components/hydCatalogManager.h"
@@ -14,29 +12,19 @@
 namespace armakon::dialogtest {
 namespace {
 
-std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) {
-  fs::create_directories(fs::path(path).parent_path());
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
 class PathSpecDialogTest : public ScriptedTest {
  protected:
   PathSpecDialogTest() {
-    writeBytes(root.path("Zeta/desktop.info"),
+    root.write("Zeta/desktop.info",
                "Content:VDI_2:VDI_17\r\n\tVDI_17:VDI_17\\OLD.VDI\r\nENDE\r\nID=ZETA\r\nName=zeta Ventile\r\n");
-    writeBytes(root.path("Alpha/desktop.info"), "Content:VDI_17\r\nENDE\r\nID=ALPHA\r\nName=Beta Werke\r\n");
-    writeBytes(root.path("User/desktop.info"), "Content:VDI_2:VDI_17\r\nENDE\r\nID=RN_USER\r\n");
+    root.write("Alpha/desktop.info", "Content:VDI_17\r\nENDE\r\nID=ALPHA\r\nName=Beta Werke\r\n");
+    root.write("User/desktop.info", "Content:VDI_2:VDI_17\r\nENDE\r\nID=RN_USER\r\n");
     manager.init(root.path());
   }
 
   std::map<std::string, std::string> infoFiles() const {
     std::map<std::string, std::string> files;
-    for (const char* name : {"Zeta", "Alpha", "User"}) files[name] = readBytes(root.path(std::string(name) + "/desktop.info"));
+    for (const char* name : {"Zeta", "Alpha", "User"}) files[name] = fileBytes(root.path(std::string(name) + "/desktop.info"));
     return files;
   }
 
@@ -104,13 +92,13 @@ TEST_F(PathSpecDialogTest, UserFolderTakesTheCopyAndNoInfoFileChanges) {
   CPathSpecDlg& done = assign(sampleCatalog("Aqualis/VDI_2/AQ_HEIZUNG.VDI"), 2, "RN_USER");
   EXPECT_EQ(done.result(), kDialogOk);
   EXPECT_EQ(fs::path(done.vdiPath), fs::path(root.path("User/VDI_2/AQ_HEIZUNG.VDI")));
-  EXPECT_EQ(readBytes(done.vdiPath), readBytes(sampleCatalog("Aqualis/VDI_2/AQ_HEIZUNG.VDI")));
+  EXPECT_EQ(fileBytes(done.vdiPath), fileBytes(sampleCatalog("Aqualis/VDI_2/AQ_HEIZUNG.VDI")));
   EXPECT_EQ(done.catalogId, "RN_USER");
   EXPECT_EQ(infoFiles(), before);
 }
 
 TEST_F(PathSpecDialogTest, SheetFolderThatCannotBeMadeEndsWithoutCopy) {
-  writeBytes(root.path("Alpha/VDI_17"), "a file where the sheet folder belongs");
+  root.write("Alpha/VDI_17", "a file where the sheet folder belongs");
   const std::string source = sampleCatalog("Aqualis/VDI_17/AQ_TRINKWASSER.VDI");
   CPathSpecDlg& done = assign(source, 17, "ALPHA");
   EXPECT_EQ(done.result(), kDialogOk);
@@ -123,12 +111,12 @@ TEST_F(PathSpecDialogTest, SheetFolderThatCannotBeMadeEndsWithoutCopy) {
 
 TEST_F(PathSpecDialogTest, KeepingExistingFilesNumbersTheCopy) {
   const std::string source = sampleCatalog("Aqualis/VDI_2/AQ_HEIZUNG.VDI");
-  writeBytes(root.path("Zeta/VDI_2/AQ_HEIZUNG.VDI"), "old");
+  root.write("Zeta/VDI_2/AQ_HEIZUNG.VDI", "old");
   script.queueAnswer(Answer::No);
   EXPECT_EQ(fs::path(assign(source, 2, "ZETA").vdiPath).filename(), "AQ_HEIZUNG_1.VDI");
   script.queueAnswer(Answer::No);
   EXPECT_EQ(fs::path(assign(source, 2, "ZETA").vdiPath).filename(), "AQ_HEIZUNG_2.VDI");
-  EXPECT_EQ(readBytes(root.path("Zeta/VDI_2/AQ_HEIZUNG.VDI")), "old");
+  EXPECT_EQ(fileBytes(root.path("Zeta/VDI_2/AQ_HEIZUNG.VDI")), "old");
   // Cancel keeps the dialog open and copies nothing.
   script.queueAnswer(Answer::Cancel);
   EXPECT_FALSE(assign(source, 2, "ZETA").hasEnded());
@@ -150,7 +138,7 @@ TEST_F(PathSpecDialogTest, EncodedCopyIsNamedVdixAndReadsBack) {
   ASSERT_TRUE(hydStrUtil::readStringlistFromFile(copied, done.vdiPath, kCodePage1252, 1));
   ASSERT_TRUE(hydStrUtil::readStringlistFromFile(original, source, kCodePage1252));
   EXPECT_EQ(copied, original);
-  EXPECT_NE(readBytes(done.vdiPath).find("ARMAKON-VDIX"), std::string::npos);
+  EXPECT_NE(fileBytes(done.vdiPath).find("ARMAKON-VDIX"), std::string::npos);
   // The content line listed VDI_17 already and stays as it was.
   StringList lines;
   ASSERT_TRUE(hydStrUtil::readStringlistFromFile(lines, root.path("Alpha/desktop.info"), kCodePageUtf8));

@@ -9,6 +9,7 @@
 
 #include "armakon/components/CHydrixInterpolation.h"
 #include "armakon/components/ObjectFactory.h"
+#include "armakon/components/TreeNode.h"
 #include "armakon/model/ValveClassTable.h"
 #include "armakon/model/hydArmaturDDR.h"
 #include "armakon/model/hydArmaturDDRDFR.h"
@@ -17,6 +18,7 @@
 #include "armakon/model/hydArmaturTHKV.h"
 #include "armakon/model/hydArmaturTHKVDFR.h"
 #include "armakon/model/hydArmaturThermoDross.h"
+#include "armakon/model/en700ArmaturTyp.h"
 #include "armakon/model/hydArmaturenModell.h"
 
 namespace {
@@ -229,6 +231,45 @@ TEST(ValveClasses, RegistrationAndRecordedBases) {
   }
   EXPECT_TRUE(CEinstellungKurve().isDerivedFrom(CKurve::GetThisClass()));
   EXPECT_FALSE(CKurve14().isDerivedFrom(CKurve::GetThisClass()));
+}
+
+// Every number below 100, 0 included, is a bare type number of the sheet.
+TEST(TypeNameOfBareNumber, EveryNumberBelowOneHundredBelongsToTheSheet) {
+  const struct {
+    int type;
+    int sheet;
+    const char* name;
+  } cases[] = {
+      {0, 2, "Nicht unterstützter Ventiltyp"},   // 200
+      {0, 17, "Nicht unterstützter Ventiltyp"},  // 1700
+      {0, 0, "Undefinierter Armaturtyp"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(getHydArmTypeStr(c.type, c.sheet), c.name) << c.type << " sheet " << c.sheet;
+  }
+  // A new model has type 0 and names it for sheet 2.
+  EXPECT_EQ(hydArmaturenModell().getHydArmTypeStr(), "Nicht unterstützter Ventiltyp");
+}
+
+// A throttle names a tree node only when the node has no name yet.
+TEST(VariantKeepsNodeName, ThrottlesNameOnlyAnUnnamedNode) {
+  const std::unique_ptr<const hydArmatur> manual = std::make_unique<hydArmaturDross>();
+  const std::unique_ptr<const hydArmatur> automatic = std::make_unique<hydArmaturThermoDross>();
+  const struct {
+    const hydArmatur* variant;
+    const char* given;
+    const char* written;
+  } cases[] = {
+      {manual.get(), "", "Dross"},
+      {manual.get(), "Vorgabe", "Vorgabe"},
+      {automatic.get(), "", "ThermoDross"},
+      {automatic.get(), "Vorgabe", "Vorgabe"},
+  };
+  for (const auto& c : cases) {
+    armakon::CNode node(c.given);
+    ASSERT_TRUE(c.variant->write(&node));
+    EXPECT_EQ(node.GetName(), c.written) << "given '" << c.given << "'";
+  }
 }
 
 }  // namespace

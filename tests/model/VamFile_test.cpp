@@ -6,7 +6,6 @@
 #include <clocale>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,6 +18,7 @@
 #include "armakon/model/hydArmaturThermoDross.h"
 #include "armakon/model/hydArmaturZaehler.h"
 #include "tests/model/ModelFixtures.h"
+#include "tests/TempFolder.h"
 
 namespace armakon::hydVDIArmaturen {
 namespace {
@@ -27,19 +27,9 @@ namespace fs = std::filesystem;
 
 class VamFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::random_device random;
-    folder_ = fs::temp_directory_path() / ("armakon_vam_" + std::to_string(random()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-  std::string path(const std::string& name) const { return (folder_ / name).string(); }
-
-  fs::path folder_;
+  std::string path(const std::string& name) const { return temp_.path(name); }
+  const testsupport::TempFolder temp_;
+  const fs::path folder_{temp_.path()};
 };
 
 std::string className(const hydArmaturObject* object) {

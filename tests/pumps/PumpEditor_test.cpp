@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -13,6 +11,7 @@
 #include "armakon/pumps/CPumpEditDlg.h"
 #include "armakon/pumps/CPumpenDlg.h"
 #include "armakon/pumps/hydPumpenManager.h"
+#include "tests/TempFolder.h"
 
 namespace {
 
@@ -35,16 +34,8 @@ hydPumpe& addPump(hydPumpenManager& katalog) {
 
 class PumpEditor : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::random_device random;
-    file_ = (std::filesystem::temp_directory_path() / ("armakon_pumpedit_" + std::to_string(random()) + ".PMP"))
-                .string();
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove(file_, ignored);
-  }
-  std::string file_;
+  const testsupport::TempFolder temp_;
+  const std::string file_ = temp_.path("pumpe.PMP");
 };
 
 void editSession(CPumpEditDlg& dlg) {

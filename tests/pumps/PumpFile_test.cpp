@@ -5,21 +5,25 @@
 
 #include <algorithm>
 #include <climits>
+#include <clocale>
 #include <cmath>
 #include <filesystem>
 #include <iterator>
+#include <limits>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "armakon/components/AtomicFile.h"
+#include "armakon/components/CHydrixInterpolation.h"
 #include "armakon/components/TreeFile.h"
 #include "armakon/components/hydCatalogManager.h"
 #include "armakon/platform/CurrentPlatform.h"
 #include "armakon/platform/ScriptedPlatform.h"
+#include "armakon/pumps/hydPumpenKennlinie.h"
 #include "armakon/pumps/hydPumpenManager.h"
+#include "tests/TempFolder.h"
 
 namespace {
 
@@ -43,19 +47,9 @@ std::string pumpFile(const std::string& manufacturer, const std::string& series)
 
 class TempFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::random_device random;
-    folder_ = fs::temp_directory_path() / ("armakon_pumpfile_" + std::to_string(random()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-  std::string path(const std::string& name) const { return (folder_ / name).string(); }
-
-  fs::path folder_;
+  std::string path(const std::string& name) const { return temp_.path(name); }
+  const testsupport::TempFolder temp_;
+  const fs::path folder_{temp_.path()};
 };
 
 // ---- curve text form -----------------------------------------------------------------------
@@ -255,6 +249,40 @@ TEST(PumpFileSamples, GoodSamplesAreCleanCoverEveryControlTypeAndAreInTheWritten
   for (const char* type : {"KENNLINIE", "KENNLINIE|DEZENTRAL", "KONSTDRUCK", "PROPDRUCK", "KONSTPROPDRUCK"}) {
     EXPECT_NE(std::find(controlTypes.begin(), controlTypes.end(), type), controlTypes.end()) << type;
   }
+}
+
+// Curve fields are read as strtod reads them in the "C" locale, whatever the host's locale.
+TEST(CurveFieldNumbers, ReadAsTheStandardConversionReadsThem) {
+  const struct {
+    const char* field;
+    double value;
+  } cases[] = {
+      {"0x10", 16.0},
+      {"1e999", std::numeric_limits<double>::infinity()},
+      {"\v5", 5.0},
+      {"\f7", 7.0},
+      {" 2.5 l/h", 2.5},
+      {"-0x1p3", -8.0},
+  };
+  // Read under a locale with a decimal comma, compared afterwards.
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "locale de_DE.UTF-8 is missing";
+  std::vector<double> flows;
+  for (const auto& c : cases) {
+    double flow = 0.0;
+    double head = 0.0;
+    hydPumpenKennlinie::getWertePaarEx(1, std::string("0;") + c.field + ";", "1;1;", flow, head);
+    flows.push_back(flow);
+  }
+  hydPumpenKennlinie curve(nullptr);
+  const bool read = curve.readFromString("0x10;", "1;");
+  std::setlocale(LC_ALL, previous.c_str());
+
+  for (std::size_t i = 0; i < flows.size(); ++i) EXPECT_EQ(flows[i], cases[i].value) << cases[i].field;
+  ASSERT_TRUE(read);
+  CHydrixInterpolation table;
+  ASSERT_TRUE(curve.getFunktion(table));
+  EXPECT_DOUBLE_EQ(table.GetAtXArray(0), 16.0 * 2.7777777777e-7);
 }
 
 }  // namespace
