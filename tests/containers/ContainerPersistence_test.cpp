@@ -121,25 +121,27 @@ TEST(ContainerPersistence, IdCounterAfterReading) {
     const char* name;
     std::string sections;
     std::string trailer;
-    int counter;      // after reading
-    int unnumberedId;  // id the entry persisted without one got (0: none in the list)
+    std::vector<int> ids;  // after reading: an entry persisted without one is numbered when met
+    int counter;
   } cases[] = {
-      {"persisted counter", withIds, "LastArmaturesId:20\r\n", 20, 0},
-      {"no counter: largest id read", withIds, "", 11, 0},
-      {"counter behind the ids", withIds, "LastArmaturesId:7\r\n", 7, 0},
-      {"counter not a number", withIds, "LastArmaturesId:x\r\n", 11, 0},
-      {"entry without id", section("Armature", unnumbered, kKey) + withIds, "", 11, 1},
-      {"no entries", "", "LastArmaturesId:5\r\n", 5, 0},
+      {"persisted counter", withIds, "LastArmaturesId:20\r\n", {4, 11}, 20},
+      {"no counter: largest id read", withIds, "", {4, 11}, 11},
+      {"counter behind the ids", withIds, "LastArmaturesId:7\r\n", {4, 11}, 7},
+      {"counter not a number", withIds, "LastArmaturesId:x\r\n", {4, 11}, 11},
+      {"entry without id", section("Armature", unnumbered, kKey) + withIds, "", {1, 4, 11}, 11},
+      {"entry without id, then the counter", section("Armature", unnumbered, kKey) + section("Armature", a, kKey),
+       "LastArmaturesId:2\r\n", {1, 4}, 2},
+      {"entry without id last", section("Armature", a, kKey) + section("Armature", unnumbered, kKey), "", {4, 1}, 4},
+      {"no entries", "", "LastArmaturesId:5\r\n", {}, 5},
   };
   for (const auto& c : cases) {
     const std::unique_ptr<CProNodeBase> node = parseList(c.sections, c.trailer);
     ASSERT_NE(node, nullptr) << c.name;
     TestContainer container;
     ASSERT_TRUE(container.readArmaturesFromProNode(node.get(), kKey)) << c.name;
-    if (c.unnumberedId != 0) {
-      ASSERT_FALSE(container.getGlobalList().empty());
-      EXPECT_EQ(container.getGlobalList()[0]->getId(), c.unnumberedId) << c.name;
-    }
+    std::vector<int> ids;
+    for (const auto& entry : container.getGlobalList()) ids.push_back(entry->getId());
+    EXPECT_EQ(ids, c.ids) << c.name;
     EXPECT_EQ(container.getLastId(), c.counter) << c.name;
     // The next entry never gets an id that is already in use.
     ArmaturenModell next = makeEntry(HZ_THERMOSTATVENTIL, true, "N", {10});
@@ -191,47 +193,6 @@ TEST(EntryCopyVersion, TheModelsAssignmentLeavesTheVersionOut) {
   EXPECT_FALSE(container.findEqualType(source, false));
   source.getModell().setVersion(0);
   EXPECT_TRUE(container.findEqualType(source, false));
-}
-
-// Unnumbered entries are numbered when met; the stored "LastArmaturesId" holds, else the largest id.
-
-// The persisted list of entries with the given ids, with the trailer's attributes.
-std::unique_ptr<CProNodeBase> listWithIds(const std::vector<int>& ids, const std::string& trailer) {
-  std::string text = "[GlobalArmatures]\r\n" + trailer;
-  for (int id : ids) {
-    ArmaturenModell entry = makeEntry(HZ_THERMOSTATVENTIL, true, "M" + std::to_string(id), {10});
-    entry.setId(id);
-    std::string entryText;
-    EXPECT_TRUE(entry.writeToString(entryText, kKey));
-    text += "[Armature]\r\nHeader:" + entryText + "\r\n[ENDE_Armature]\r\n";
-  }
-  return CProNodeBase::ReadFromString(text + "[ENDE_GlobalArmatures]\r\n");
-}
-
-TEST(PersistedIdCounter, StoredCounterHoldsAndUnnumberedEntriesCountAsMet) {
-  const struct {
-    const char* name;
-    std::vector<int> stored;
-    std::string trailer;
-    std::vector<int> ids;  // after reading
-    int counter;
-  } cases[] = {
-      {"stored counter behind the ids", {4, 11}, "LastArmaturesId:7\r\n", {4, 11}, 7},
-      {"unnumbered entry first, stored counter", {0, 4}, "LastArmaturesId:2\r\n", {1, 4}, 2},
-      {"unnumbered entry first, no counter", {0, 4}, "", {1, 4}, 4},
-      {"unnumbered entry last, no counter", {4, 0}, "", {4, 1}, 4},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const std::unique_ptr<CProNodeBase> list = listWithIds(c.stored, c.trailer);
-    ASSERT_NE(list, nullptr);
-    TestContainer container;
-    ASSERT_TRUE(container.readArmaturesFromProNode(list.get(), kKey));
-    std::vector<int> ids;
-    for (const auto& entry : container.getGlobalList()) ids.push_back(entry->getId());
-    EXPECT_EQ(ids, c.ids);
-    EXPECT_EQ(container.getLastId(), c.counter);
-  }
 }
 
 // Key and group are written as they are; whether they read back is for the reader.
