@@ -94,7 +94,6 @@ TEST_F(Tool, CommandsExitAndPrintAsDocumented) {
   const std::string pumps = "data/samples/catalogs/Aqualis/Pumpen.PMP";
   const Row rows[] = {
       // The commands at work on the sample data.
-      {"check", {"check", "data/samples/catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI"}, 0, {"Armaturtyp 1 : "}, {}},
       {"list", {"list", "data/samples/catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI"}, 0, {"sheet           2", "11 models, 18 products"}, {}},
       {"load", {"load", "data/samples/catalogs"}, 0, {"documents 3, loaded 3,"}, {}},
       {"convert", {"convert", "data/samples/catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI", "--model", "6", "-o", "@/sr.vam"}, 0,
