@@ -14,6 +14,7 @@
 
 #include "armakon/dialogs/CReportListDlg.h"
 #include "armakon/platform/CurrentPlatform.h"
+#include "qt/QtFileFilter.h"
 #include "qt/QtPlatform.h"
 
 using namespace armakon;
@@ -164,6 +165,13 @@ class QtPlatformTest : public QObject {
     QCOMPARE(seen.secondDetail, QString());
     QCOMPARE(seen.shown.caption, QString("Fehlende Daten"));
     QCOMPARE(seen.shown.text, QString("Fehlende Daten:\n\nSatz 100 fehlt"));
+  }
+
+  // Qt reads the patterns from a description's last parentheses: they must be the real ones.
+  void fileFiltersInQtForm() {
+    QCOMPARE(qt::qtNameFilters("Text Dateien (*.txt)|*.txt|Alle Dateien|*.*||"),
+             QStringList({"Text Dateien (*.txt)", "Alle Dateien (*.*)"}));
+    QCOMPARE(qt::qtNameFilters("VDI-Dateien (*.vdi)|*.VDI; *.TGA|"), QStringList({"VDI-Dateien (*.VDI *.TGA)"}));
   }
 
   // Closing the window is the dialog's cancel.
