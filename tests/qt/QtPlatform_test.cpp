@@ -27,21 +27,31 @@ struct SeenBox {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
+// Polls every 10 ms; gives up after two seconds, so a box that never came cannot be
+// answered in a later test with this one's variables gone.
+constexpr int kPolls = 200;
+
 // Waits for the next message box and presses its button, noting what it showed.
-void pressInNextBox(QMessageBox::StandardButton button, SeenBox* seen) {
-  QTimer::singleShot(10, [button, seen] {
+void pressInNextBox(QMessageBox::StandardButton button, SeenBox* seen, int polls = kPolls) {
+  QTimer::singleShot(10, [button, seen, polls] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return pressInNextBox(button, seen);
+    if (box == nullptr) {
+      if (polls > 0) pressInNextBox(button, seen, polls - 1);
+      return;
+    }
     *seen = {box->text(), box->windowTitle(), box->icon()};
     box->button(button)->click();
   });
 }
 
 // Runs `user` on the dialog window once it is open.
-void whenOpen(const std::function<void(QWidget*)>& user) {
-  QTimer::singleShot(10, [user] {
+void whenOpen(const std::function<void(QWidget*)>& user, int polls = kPolls) {
+  QTimer::singleShot(10, [user, polls] {
     QWidget* window = QApplication::activeModalWidget();
-    if (window == nullptr) return whenOpen(user);
+    if (window == nullptr) {
+      if (polls > 0) whenOpen(user, polls - 1);
+      return;
+    }
     user(window);
   });
 }
