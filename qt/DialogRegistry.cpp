@@ -1,0 +1,20 @@
+#include "qt/DialogRegistry.h"
+
+#include "armakon/dialogs/CArmaturInfoDlg.h"
+#include "armakon/dialogs/CReportListDlg.h"
+#include "qt/ArmaturInfoWindow.h"
+#include "qt/ReportListWindow.h"
+
+namespace armakon::qt {
+
+std::unique_ptr<DialogWindow> DialogRegistry::build(ModalDialog& dialog, QWidget* parent) const {
+  const auto found = builders_.find(typeid(dialog));
+  return found == builders_.end() ? nullptr : found->second(dialog, parent);
+}
+
+void addLibraryDialogs(DialogRegistry& registry) {
+  registry.add<CReportListDlg, ReportListWindow>();
+  registry.add<CArmaturInfoDlg, ArmaturInfoWindow>();
+}
+
+}  // namespace armakon::qt
