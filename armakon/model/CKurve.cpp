@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "armakon/components/CHydrixInterpolation.h"
@@ -214,12 +216,12 @@ CLeaf* addValueLeaf(CNode& node, const std::string& name, const std::string& uni
   return leaf;
 }
 
-// The values of a leaf: the first one (the unit) apart, the rest as a list. A missing leaf
-// has neither.
+// The values of a leaf, viewed in place while the curve reads them: the first one (the unit)
+// apart, the rest as a list. A missing leaf has neither.
 struct LeafValues {
   bool hasUnit = false;
-  std::string unit;
-  std::vector<std::string> values;
+  std::string_view unit;
+  std::span<const std::string> values;
 };
 
 LeafValues takeLeafValues(const CNode& node, const std::string& name) {
@@ -229,7 +231,7 @@ LeafValues takeLeafValues(const CNode& node, const std::string& name) {
   const std::vector<std::string>& all = leaf->GetValues();
   out.hasUnit = true;
   out.unit = all.front();
-  out.values.assign(all.begin() + 1, all.end());
+  out.values = std::span<const std::string>(all).subspan(1);
   return out;
 }
 

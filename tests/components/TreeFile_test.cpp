@@ -107,6 +107,24 @@ TEST(TreeFile, LayoutVariantsAreAccepted) {
   }
 }
 
+TEST(TreeFile, BackslashRunsDecideWhichSeparatorsCutValues) {
+  const struct {
+    const char* text;
+    std::vector<std::string> values;
+  } cases[] = {
+      {"a\\:b", {"a:b"}},
+      {"a\\\\:b", {"a\\", "b"}},
+      {"a\\\\\\:b:c", {"a\\:b", "c"}},
+      {"\\x5C:\\::", {"\\", ":", ""}},
+      {"::", {"", "", ""}},
+  };
+  for (const auto& c : cases) {
+    CNode node;
+    ASSERT_TRUE(node.ReadFromString(std::string("R {\n A = ") + c.text + "\n}\n", ':')) << c.text;
+    EXPECT_EQ(node.FindLeaf("A")->GetValues(), c.values) << c.text;
+  }
+}
+
 TEST(TreeFile, MalformedTextIsRefusedAndLeavesTheNodeAlone) {
   const char* const texts[] = {
       "",           "   \n\n",          "R {",          "R {\n}\n}",        "}\n",
