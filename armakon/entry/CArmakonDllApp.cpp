@@ -2,7 +2,7 @@
 
 #include "armakon/entry/LibraryDialogs.h"
 #include "armakon/entry/SiblingLibrary.h"
-#include "armakon/entry/UserInterfacePart.h"
+#include "armakon/entry/UserInterfaceLibrary.h"
 #include "armakon/platform/ModalDialog.h"
 #include "armakon/vdi3805/RecordFactory.h"
 
@@ -21,13 +21,13 @@ namespace {
 CArmakonDllApp::CArmakonDllApp()
     : moduleFile_(ownModuleFile()),
       translationModule_(CTranslationManager::GetInstance().AddModule(moduleFile_.string())) {
-  setUserInterfaceLoader(&loadUserInterfacePart);
+  setUserInterfaceLoader(&loadUserInterfaceLibrary);
   plugLibraryDialogs();
 }
 
 CArmakonDllApp::~CArmakonDllApp() {
   setUserInterfaceLoader(nullptr);
-  releaseUserInterfacePart();
+  releaseUserInterfaceLibrary();
 }
 
 const CObjectFactory<CVDIBase>& CArmakonDllApp::recordFactory() const { return VdiRecordFactory(); }

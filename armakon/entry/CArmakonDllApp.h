@@ -6,7 +6,7 @@
 //      looked for beside it;
 //   2. the library's translation module is registered with the translation manager under
 //      that file name and kept: every text the library shows passes through the manager;
-//   3. the user-interface part becomes the dialog road's loader (UserInterfacePart.h);
+//   3. the user-interface library becomes the dialog road's loader (UserInterfaceLibrary.h);
 //   4. the library's dialogs are plugged into the dialog slots and the report list
 //      (LibraryDialogs.h).
 // The process locale is left as the host set it: the library reads and writes numbers
@@ -26,7 +26,7 @@
 //   - the pump catalog: created on first use, released by the host with
 //     hydPumpenManager::removeInstance.
 // Shut-down (the destructor) unregisters the loader and uninstalls a platform loaded from
-// the user-interface part, so nothing destroyed afterwards calls into a torn-down library.
+// the user-interface library, so nothing destroyed afterwards calls into a torn-down library.
 //
 // One process has one application object, also when a second library of ours (armakon_qt)
 // is loaded beside it: that library links libarmakon.so and binds to the same object.

@@ -34,7 +34,7 @@
 //        no decision lives in a widget.
 //
 // 5. Where that Qt platform comes from. A host that has not installed a platform of its own
-//    (setPlatform) gets the user-interface part loaded by the library entry on the first
+//    (setPlatform) gets the user-interface library loaded by the library entry on the first
 //    dialog: the entry registers a loader at start-up (setUserInterfaceLoader); showModal
 //    calls it while no platform is installed, and the loader installs the platform that
 //    armakon_qt provides. When that library is missing the user reads one message and the

@@ -1,4 +1,4 @@
-// The dialog road: which platform runs a dialog, and the user-interface part that the entry
+// The dialog road: which platform runs a dialog, and the user-interface library that the entry
 // loads when the host installed none.
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 
 #include "armakon/entry/ArmakonWrapper.h"
 #include "armakon/entry/CSplitterDlg.h"
-#include "armakon/entry/UserInterfacePart.h"
+#include "armakon/entry/UserInterfaceLibrary.h"
 #include "armakon/platform/CurrentPlatform.h"
 #include "armakon/platform/ScriptedPlatform.h"
 
@@ -22,7 +22,7 @@ void testLoader() {
   if (platformToInstall != nullptr) setPlatform(platformToInstall);
 }
 
-TEST(DialogRoad, WithoutAPlatformTheUserInterfacePartIsLoadedFirstAndAMissingOneLeavesCancel) {
+TEST(DialogRoad, WithoutAPlatformTheUserInterfaceLibraryIsLoadedFirstAndAMissingOneLeavesCancel) {
   ASSERT_EQ(installedPlatform(), nullptr);
   headlessPlatform().takeMessages();
   EXPECT_EQ(getArmakonInstance().showSplitterDialog(nullptr), kDialogCancel);
@@ -46,7 +46,7 @@ TEST(DialogRoad, WithoutAPlatformTheUserInterfacePartIsLoadedFirstAndAMissingOne
   EXPECT_EQ(scripted.unscriptedCalls(), 1u);
 
   setPlatform(nullptr);
-  setUserInterfaceLoader(&loadUserInterfacePart);
+  setUserInterfaceLoader(&loadUserInterfaceLibrary);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 #include <typeinfo>
 
-#include "armakon/entry/UserInterfacePart.h"
+#include "armakon/entry/UserInterfaceLibrary.h"
 #include "armakon/platform/CurrentPlatform.h"
 
 namespace {
@@ -18,15 +18,15 @@ int failed(const char* what) {
 }  // namespace
 
 int main() {
-  armakon::loadUserInterfacePart();
+  armakon::loadUserInterfaceLibrary();
   armakon::PlatformServices* loaded = armakon::installedPlatform();
-  if (loaded == nullptr) return failed("no platform installed after loading the user-interface part");
+  if (loaded == nullptr) return failed("no platform installed after loading the user-interface library");
   if (std::string(typeid(*loaded).name()).find("QtPlatform") == std::string::npos) {
     return failed("the installed platform is not the Qt platform");
   }
-  armakon::loadUserInterfacePart();
+  armakon::loadUserInterfaceLibrary();
   if (armakon::installedPlatform() != loaded) return failed("a second load replaced the platform");
-  armakon::releaseUserInterfacePart();
+  armakon::releaseUserInterfaceLibrary();
   if (armakon::installedPlatform() != nullptr) return failed("release left the Qt platform installed");
   std::puts("Qt platform loaded through the sibling loader");
   return 0;

@@ -1,6 +1,6 @@
 #pragma once
-// The user-interface part: the library armakon_qt, which puts the dialogs on screen with
-// Qt. The library never links it; the application object registers loadUserInterfacePart
+// The user-interface library: the library armakon_qt, which puts the dialogs on screen with
+// Qt. The library never links it; the application object registers loadUserInterfaceLibrary
 // as the dialog road's loader (ModalDialog.h), so a host that installed no platform of its
 // own gets it on the first dialog, through the sibling loader (SiblingLibrary.h).
 //
@@ -13,10 +13,10 @@ namespace armakon {
 
 // Loads armakon_qt when it is not loaded yet and installs its platform. A missing library
 // or function costs the user one message; no platform is installed then.
-void loadUserInterfacePart();
+void loadUserInterfaceLibrary();
 
 // Puts the headless default back when the platform in use is the one loaded above (the
 // application object's shut-down).
-void releaseUserInterfacePart();
+void releaseUserInterfaceLibrary();
 
 }  // namespace armakon

@@ -1,4 +1,4 @@
-#include "armakon/entry/UserInterfacePart.h"
+#include "armakon/entry/UserInterfaceLibrary.h"
 
 #include "armakon/entry/SiblingLibrary.h"
 #include "armakon/platform/CurrentPlatform.h"
@@ -16,7 +16,7 @@ SiblingLibrary& userInterfaceLibrary() {
 
 }  // namespace
 
-void loadUserInterfacePart() {
+void loadUserInterfaceLibrary() {
   auto* providePlatform = userInterfaceLibrary().function<PlatformServices*()>(1, "armakon_qt_platform");
   if (PlatformServices* provided = providePlatform()) {
     loadedPlatform = provided;
@@ -24,7 +24,7 @@ void loadUserInterfacePart() {
   }
 }
 
-void releaseUserInterfacePart() {
+void releaseUserInterfaceLibrary() {
   if (loadedPlatform != nullptr && installedPlatform() == loadedPlatform) setPlatform(nullptr);
   loadedPlatform = nullptr;
 }
