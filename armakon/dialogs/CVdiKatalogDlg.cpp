@@ -11,14 +11,9 @@
 #include "armakon/vdi3805/CMiniReportUtil.h"
 #include "armakon/vdi3805/CVDIData.h"
 #include "armakon/vdi3805/CVDIDoc.h"
+#include "armakon/vdi3805/VdiFieldLayout.h"
 
 namespace armakon {
-
-namespace {
-
-constexpr int kProductCode = 80000;
-
-}  // namespace
 
 CVdiKatalogDlg::CVdiKatalogDlg(Inputs inputs) : inputs_(std::move(inputs)) {
   if (inputs_.data == nullptr) throw std::invalid_argument("CVdiKatalogDlg: no catalog data");
@@ -217,9 +212,9 @@ void CVdiKatalogDlg::collectVariants() {
   rows_.clear();
   std::vector<const CVDIBase*> candidates;
   if (model_ >= 0) {
-    CollectRecords(models_[static_cast<std::size_t>(model_)], kProductCode, candidates);
+    CollectRecords(models_[static_cast<std::size_t>(model_)], vdifield::code::kProduct, candidates);
   } else {
-    for (const CVDIBase* model : models_) CollectRecords(model, kProductCode, candidates);
+    for (const CVDIBase* model : models_) CollectRecords(model, vdifield::code::kProduct, candidates);
   }
   filter_.build(candidates);
   if (model_ < 0) return;

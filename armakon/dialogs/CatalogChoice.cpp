@@ -16,11 +16,6 @@ namespace armakon {
 
 namespace {
 
-constexpr int kKindCode = 10000;
-constexpr int kModelCode = 11000;
-constexpr int kTechnicalDataCode = 70000;
-constexpr int kProductCode = 80000;
-
 // "201103" -> "03.2011", "20240315" -> "15.03.2024"; other texts as they are.
 std::string displayDate(const std::string& date) {
   const bool digits = std::all_of(date.begin(), date.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -40,7 +35,7 @@ bool passes(const TypeFilter& filter, int sheet, int kind, const CVDIBase* techn
 
 std::vector<const CVDIBase*> technicalDataOf(const CVDIBase* model) {
   std::vector<const CVDIBase*> records;
-  CollectRecords(model, kTechnicalDataCode, records);
+  CollectRecords(model, vdifield::code::kTechnicalData, records);
   return records;
 }
 
@@ -56,7 +51,7 @@ bool modelMatches(const CVDIBase* model, int sheet, int kind, int type, const Ty
 
 std::vector<const CVDIBase*> modelsOf(const CVDIBase* kindRecord) {
   std::vector<const CVDIBase*> models;
-  CollectRecords(kindRecord, kModelCode, models);
+  CollectRecords(kindRecord, vdifield::code::kModel, models);
   return models;
 }
 
@@ -64,7 +59,7 @@ std::vector<const CVDIBase*> kindsOf(const CVDIDoc& document) {
   std::vector<const CVDIBase*> kinds;
   for (const auto& header : document.GetChildren()) {
     for (const auto& child : header->GetChildren()) {
-      if (child->GetCode() == kKindCode) kinds.push_back(child.get());
+      if (child->GetCode() == vdifield::code::kKind) kinds.push_back(child.get());
     }
   }
   return kinds;
@@ -159,7 +154,7 @@ std::vector<const CVDIBase*> MatchingModels(const CVDIDoc& document, int kind, i
 
 int ModelTypeNumber(const CVDIBase* model) {
   std::vector<const CVDIBase*> products;
-  CollectRecords(model, kProductCode, products);
+  CollectRecords(model, vdifield::code::kProduct, products);
   const CVDIBase* technicalData = products.empty() ? nullptr : GetTechnicalData(products.front());
   if (technicalData == nullptr) {
     const auto records = technicalDataOf(model);

@@ -26,8 +26,6 @@ using hydVDIArmaturen::hydArmaturenModell;
 
 namespace {
 
-constexpr int kProductCode = 80000;
-constexpr int kTechnicalDataCode = 70000;
 constexpr int kFirstHintCode = 1001;
 // The proportional band thermostatic valves are usually designed for (K).
 constexpr double kDesignXp = 2.0;
@@ -63,7 +61,7 @@ const CVDIBase* fileHeaderOf(const CVDIDoc& document) {
 bool isOfType(const CVDIBase* product, int typeNumber) {
   if (FindAncestorOfKind<VDIStruct_100>(product) == nullptr) return false;
   std::vector<const CVDIBase*> technical;
-  GetReferencedRecords(product, kTechnicalDataCode / 100, technical);
+  GetReferencedRecords(product, vdifield::code::kTechnicalData / 100, technical);
   return std::any_of(technical.begin(), technical.end(), [typeNumber](const CVDIBase* record) {
     return toInt(GetFieldView(record, vdifield::r700::kTypeNumber)) == typeNumber;
   });
@@ -181,7 +179,7 @@ CheckReportCounts BuildCheckReport(StringList& lines, const CVDIDoc& document) {
   if (sheet != 2 && sheet != 17) return counts;
   const CVDIBase* header = fileHeaderOf(document);
   std::vector<const CVDIBase*> products;
-  if (header != nullptr) CollectRecords(header, kProductCode, products);
+  if (header != nullptr) CollectRecords(header, vdifield::code::kProduct, products);
   if (products.empty()) return counts;
   counts.products = static_cast<int>(products.size());
 

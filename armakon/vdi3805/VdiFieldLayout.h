@@ -36,6 +36,15 @@
 
 namespace armakon::vdifield {
 
+// Record codes (100 x record type) of the records that the catalog dialog and the check
+// report walk: valve kinds (100), models (110), technical data (700) and products (800).
+namespace code {
+inline constexpr int kKind = 10000;
+inline constexpr int kModel = 11000;
+inline constexpr int kTechnicalData = 70000;
+inline constexpr int kProduct = 80000;
+}  // namespace code
+
 // ---- 010 file header --------------------------------------------------------------------
 namespace r010 {
 inline constexpr int kSheet = 2;
