@@ -16,56 +16,12 @@
 #include "armakon/platform/CurrentPlatform.h"
 #include "qt/QtFileFilter.h"
 #include "qt/QtPlatform.h"
+#include "tests/qt/DriveWidgets.h"
 
 using namespace armakon;
+using namespace armakon::qttest;
 
 namespace {
-
-struct SeenBox {
-  QString text;
-  QString caption;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-
-// Polls every 10 ms; gives up after two seconds, so a box that never came cannot be
-// answered in a later test with this one's variables gone.
-constexpr int kPolls = 200;
-
-// Waits for the next message box and presses its button, noting what it showed.
-void pressInNextBox(QMessageBox::StandardButton button, SeenBox* seen, int polls = kPolls) {
-  QTimer::singleShot(10, [button, seen, polls] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) {
-      if (polls > 0) pressInNextBox(button, seen, polls - 1);
-      return;
-    }
-    *seen = {box->text(), box->windowTitle(), box->icon()};
-    box->button(button)->click();
-  });
-}
-
-// Runs `user` on the dialog window once it is open.
-void whenOpen(const std::function<void(QWidget*)>& user, int polls = kPolls) {
-  QTimer::singleShot(10, [user, polls] {
-    QWidget* window = QApplication::activeModalWidget();
-    if (window == nullptr) {
-      if (polls > 0) whenOpen(user, polls - 1);
-      return;
-    }
-    user(window);
-  });
-}
-
-QPushButton* buttonNamed(QWidget* window, const QString& text) {
-  for (auto* button : window->findChildren<QPushButton*>()) {
-    if (button->text() == text) return button;
-  }
-  return nullptr;
-}
-
-void clickItem(QTreeWidget* tree, QTreeWidgetItem* item) {
-  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
-}
 
 class UnknownDialog : public ModalDialog {
  public:
