@@ -6,6 +6,7 @@
 #   scripts/dev.sh sanitize   the test suite again under AddressSanitizer + UBSan, then TSan
 #   scripts/dev.sh consumer   install the library, build and run examples/consumer on its shared library
 #   scripts/dev.sh fuzz [S]   build the libFuzzer targets with clang and run each for S seconds (default 60)
+#   scripts/dev.sh screenshots [SCENE...]  every dialog in a real window under Xvfb -> docs/screenshots/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -15,7 +16,7 @@ tsan_suites=(armakon_components_tests armakon_platform_tests armakon_vdi3805_tes
 
 deps() {
   local packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev locales
-    qt6-base-dev xvfb xauth)
+    qt6-base-dev xvfb xauth fonts-dejavu-core)
   [ "${1:-}" = clang ] && packages+=(clang libclang-rt-14-dev)
   local missing=()
   for p in "${packages[@]}"; do
@@ -97,8 +98,15 @@ case "${1:-}" in
       rm -rf "$corpus"
     done
     ;;
+  screenshots)
+    deps
+    build build -DARMAKON_BUILD_TESTS=OFF -DARMAKON_BUILD_BENCH=OFF
+    cmake --build build -j "$jobs" --target armakon_qt_screenshots
+    mkdir -p docs/screenshots
+    xvfb-run -a -s '-screen 0 1600x1200x24' ./build/qt/armakon_qt_screenshots data/samples docs/screenshots "${@:2}"
+    ;;
   *)
-    sed -n '2,9p' "$0" | sed 's/^# \?//'
+    sed -n '2,10p' "$0" | sed 's/^# \?//'
     exit 2
     ;;
 esac

@@ -1,0 +1,51 @@
+// Takes the documentation's screenshots of the dialogs, each in a real window (run it under a
+// display, e.g. xvfb-run):
+//
+//   armakon_qt_screenshots <data/samples> <out-folder> [scene...]
+//
+// Without scene names every scene is taken; each is saved as <out-folder>/<scene>.png.
+
+#include <QApplication>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "armakon/platform/CurrentPlatform.h"
+#include "qt/QtPlatform.h"
+#include "qt/screenshot/GrabWindow.h"
+
+using namespace armakon::screenshots;
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: %s <data/samples> <out-folder> [scene...]\n", argv[0]);
+    return 2;
+  }
+  const std::map<std::string, Scene> scenes = {
+      {"report-viewer", reportViewerScene},
+  };
+  std::map<std::string, Scene> chosen;
+  for (int i = 3; i < argc; ++i) {
+    const auto found = scenes.find(argv[i]);
+    if (found == scenes.end()) {
+      std::fprintf(stderr, "unknown scene %s\n", argv[i]);
+      return 2;
+    }
+    chosen.insert(*found);
+  }
+  armakon::qt::QtPlatform platform;
+  armakon::ScopedPlatform installed(platform);
+  int failed = 0;
+  for (const auto& [name, scene] : chosen.empty() ? scenes : chosen) {
+    const QString png = QString::fromLocal8Bit(argv[2]) + "/" + QString::fromStdString(name) + ".png";
+    scene(argv[1], png);
+    if (lastGrabSaved()) {
+      std::printf("%s\n", png.toLocal8Bit().constData());
+    } else {
+      std::fprintf(stderr, "%s: no picture saved\n", name.c_str());
+      ++failed;
+    }
+  }
+  return failed == 0 ? 0 : 1;
+}
