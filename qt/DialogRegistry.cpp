@@ -1,9 +1,15 @@
 #include "qt/DialogRegistry.h"
 
 #include "armakon/dialogs/CArmaturInfoDlg.h"
+#include "armakon/dialogs/CPathSpecDlg.h"
 #include "armakon/dialogs/CReportListDlg.h"
+#include "armakon/dialogs/CVdiKatalogDlg.h"
+#include "armakon/dialogs/CZubehoerAuswahlDlg.h"
 #include "qt/ArmaturInfoWindow.h"
+#include "qt/PathSpecWindow.h"
 #include "qt/ReportListWindow.h"
+#include "qt/VdiKatalogWindow.h"
+#include "qt/ZubehoerAuswahlWindow.h"
 
 namespace armakon::qt {
 
@@ -15,6 +21,9 @@ std::unique_ptr<DialogWindow> DialogRegistry::build(ModalDialog& dialog, QWidget
 void addLibraryDialogs(DialogRegistry& registry) {
   registry.add<CReportListDlg, ReportListWindow>();
   registry.add<CArmaturInfoDlg, ArmaturInfoWindow>();
+  registry.add<CVdiKatalogDlg, VdiKatalogWindow>();
+  registry.add<CZubehoerAuswahlDlg, ZubehoerAuswahlWindow>();
+  registry.add<CPathSpecDlg, PathSpecWindow>();
 }
 
 }  // namespace armakon::qt

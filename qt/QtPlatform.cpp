@@ -156,6 +156,8 @@ int QtPlatform::runModal(ModalDialog& dialog) {
     return kDialogCancel;
   }
   dialog.onOpen();
+  // A dialog that ends while opening (a file it cannot read) never shows its window.
+  if (dialog.hasEnded()) return dialog.result();
   window->refresh();
   window->exec();
   return dialog.result();

@@ -73,6 +73,7 @@ void CVdiKatalogDlg::onTimer() {
     if (loaded >= 1) manufacturerListOpen_ = true;
   }
   if (workerDone_) finishLoading();
+  if (loadTicked) loadTicked();
 }
 
 void CVdiKatalogDlg::finishLoading() {

@@ -90,6 +90,9 @@ class CVdiKatalogDlg : public ModalDialog {
   // Hook: the valve information dialog for a converted model ("Info/Testen..."); without
   // one the model is converted and nothing is shown.
   std::function<void(const hydVDIArmaturen::hydArmaturenModell&)> showModelInfo;
+  // Hook: called after every tick of the load timer, so that the dialog on screen shows the
+  // progress and the manufacturers as they arrive.
+  std::function<void()> loadTicked;
 
   std::string title() const override;
   void onOpen() override;
