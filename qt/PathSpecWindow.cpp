@@ -38,7 +38,7 @@ PathSpecWindow::PathSpecWindow(CPathSpecDlg& dialog, QWidget* parent)
   layout->addWidget(libraries_, 1);
   layout->addWidget(encoded_);
   layout->addWidget(buttons);
-  resize(560, 460);
+  resize(560, 400);
 }
 
 void PathSpecWindow::refresh() {

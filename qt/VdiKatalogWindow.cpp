@@ -83,7 +83,7 @@ VdiKatalogWindow::VdiKatalogWindow(CVdiKatalogDlg& dialog, QWidget* parent)
 
   picture_->setFrameShape(QFrame::StyledPanel);
   picture_->setAlignment(Qt::AlignCenter);
-  picture_->setMinimumHeight(120);
+  picture_->setMinimumHeight(100);
   progress_->setRange(0, 100);
   dialog_.loadTicked = [this] { refresh(); };
 
@@ -114,8 +114,7 @@ VdiKatalogWindow::VdiKatalogWindow(CVdiKatalogDlg& dialog, QWidget* parent)
   filterColumn->addWidget(caption("Varianten- und Zubehörfilter", filter_));
   filterColumn->addWidget(filter_);
   gridSide->addWidget(filterBox);
-  gridSide->setStretchFactor(0, 3);
-  gridSide->setStretchFactor(1, 1);
+  gridSide->setSizes({380, 240});
 
   auto* middle = new QSplitter(Qt::Horizontal);
   middle->addWidget(modelSide);

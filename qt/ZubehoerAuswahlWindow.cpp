@@ -33,7 +33,7 @@ ZubehoerAuswahlWindow::ZubehoerAuswahlWindow(CZubehoerAuswahlDlg& dialog, QWidge
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
   layout->addWidget(buttons);
-  resize(460, 280);
+  resize(420, 200);
 }
 
 void ZubehoerAuswahlWindow::refresh() {

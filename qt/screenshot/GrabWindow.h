@@ -20,5 +20,8 @@ bool lastGrabSaved();
 using Scene = std::function<void(const std::filesystem::path& samples, const QString& png)>;
 
 void reportViewerScene(const std::filesystem::path& samples, const QString& png);
+void valveCatalogScene(const std::filesystem::path& samples, const QString& png);
+void accessoryChoiceScene(const std::filesystem::path& samples, const QString& png);
+void catalogFoldersScene(const std::filesystem::path& samples, const QString& png);
 
 }  // namespace armakon::screenshots

@@ -24,6 +24,9 @@ int main(int argc, char** argv) {
   }
   const std::map<std::string, Scene> scenes = {
       {"report-viewer", reportViewerScene},
+      {"valve-catalog", valveCatalogScene},
+      {"accessory-choice", accessoryChoiceScene},
+      {"catalog-folders", catalogFoldersScene},
   };
   std::map<std::string, Scene> chosen;
   for (int i = 3; i < argc; ++i) {
