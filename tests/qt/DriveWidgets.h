@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QListWidget>
 #include <QTreeWidget>
 #include <QtTest>
 #include <functional>
@@ -57,6 +58,10 @@ inline QPushButton* buttonNamed(QWidget* window, const QString& text) {
 
 inline void clickItem(QTreeWidget* tree, QTreeWidgetItem* item) {
   QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+}
+
+inline void clickItem(QListWidget* list, QListWidgetItem* item) {
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
 }  // namespace armakon::qttest

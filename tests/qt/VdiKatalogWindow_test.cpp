@@ -30,8 +30,7 @@ void keyTo(QComboBox* list, const QString& start) {
 }
 
 void clickRow(QListWidget* list, const QString& text) {
-  QListWidgetItem* item = list->findItems(text, Qt::MatchExactly).value(0);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+  clickItem(list, list->findItems(text, Qt::MatchExactly).value(0));
 }
 
 // Clicks the cell (away from a check box, which sits at the left) and presses Space.
