@@ -74,7 +74,6 @@ void VariantGrid::showRow(int row) {
       cell->setText(toQt(content.text));
     } else if (cellWidget(row, column) == nullptr) {
       auto* button = new QPushButton(toQt(content.text));
-      button->setFlat(true);
       connect(button, &QPushButton::clicked, this, [this, row] {
         const int chosen = rows_[static_cast<std::size_t>(row)];
         act_([this, chosen] { dialog_.chooseAccessories(chosen); });

@@ -120,7 +120,7 @@ VdiKatalogWindow::VdiKatalogWindow(CVdiKatalogDlg& dialog, QWidget* parent)
   middle->addWidget(modelSide);
   middle->addWidget(gridSide);
   middle->setStretchFactor(1, 1);
-  middle->setSizes({260, 900});
+  middle->setSizes({330, 850});
 
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(progress_);
@@ -138,7 +138,7 @@ VdiKatalogWindow::VdiKatalogWindow(CVdiKatalogDlg& dialog, QWidget* parent)
   layout->addLayout(choice);
   layout->addWidget(middle, 1);
   layout->addLayout(bottom);
-  resize(1180, 720);
+  resize(1240, 720);
   manufacturers_->setFocus();
 }
 
