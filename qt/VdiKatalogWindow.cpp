@@ -87,10 +87,27 @@ VdiKatalogWindow::VdiKatalogWindow(CVdiKatalogDlg& dialog, QWidget* parent)
   progress_->setRange(0, 100);
   dialog_.loadTicked = [this] { refresh(); };
 
+  auto* middle = new QSplitter(Qt::Horizontal);
+  middle->addWidget(modelColumn());
+  middle->addWidget(gridColumn());
+  middle->setStretchFactor(1, 1);
+  middle->setSizes({330, 850});
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(choiceRows());
+  layout->addWidget(middle, 1);
+  layout->addLayout(buttonRow());
+  resize(1240, 720);
+  manufacturers_->setFocus();
+}
+
+VdiKatalogWindow::~VdiKatalogWindow() { dialog_.loadTicked = nullptr; }
+
+QLayout* VdiKatalogWindow::choiceRows() {
   auto* choice = new QGridLayout;
   choice->addWidget(caption("Hersteller", manufacturers_), 0, 0);
   choice->addWidget(manufacturers_, 0, 1, 1, 3);
-  addFile_ = addButton(dialog.addFileButton(), [this] { dialog_.addVdiFile(); });
+  addFile_ = addButton(dialog_.addFileButton(), [this] { dialog_.addVdiFile(); });
   choice->addWidget(addFile_, 0, 4);
   choice->addWidget(caption("Armaturenart", kinds_), 1, 0);
   choice->addWidget(kinds_, 1, 1);
@@ -98,51 +115,46 @@ VdiKatalogWindow::VdiKatalogWindow(CVdiKatalogDlg& dialog, QWidget* parent)
   choice->addWidget(types_, 1, 3, 1, 2);
   choice->setColumnStretch(1, 1);
   choice->setColumnStretch(3, 1);
+  return choice;
+}
 
-  auto* modelSide = new QWidget;
-  auto* modelColumn = new QVBoxLayout(modelSide);
-  modelColumn->setContentsMargins(0, 0, 0, 0);
-  modelColumn->addWidget(caption("Modelle/ Bezeichnung", models_));
-  modelColumn->addWidget(models_, 1);
-  modelColumn->addWidget(picture_);
+QWidget* VdiKatalogWindow::modelColumn() {
+  auto* side = new QWidget;
+  auto* column = new QVBoxLayout(side);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(caption("Modelle/ Bezeichnung", models_));
+  column->addWidget(models_, 1);
+  column->addWidget(picture_);
+  return side;
+}
 
-  auto* gridSide = new QSplitter(Qt::Vertical);
-  gridSide->addWidget(variants_);
+QWidget* VdiKatalogWindow::gridColumn() {
   auto* filterBox = new QWidget;
   auto* filterColumn = new QVBoxLayout(filterBox);
   filterColumn->setContentsMargins(0, 0, 0, 0);
   filterColumn->addWidget(caption("Varianten- und Zubehörfilter", filter_));
   filterColumn->addWidget(filter_);
-  gridSide->addWidget(filterBox);
-  gridSide->setSizes({380, 240});
-
-  auto* middle = new QSplitter(Qt::Horizontal);
-  middle->addWidget(modelSide);
-  middle->addWidget(gridSide);
-  middle->setStretchFactor(1, 1);
-  middle->setSizes({330, 850});
-
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(progress_);
-  bottom->addWidget(status_, 1);
-  reports_ = addButton({Translate("Reports..."), true}, [this] { dialog_.showReports(); });
-  check_ = addButton(dialog.checkButton(), [this] { dialog_.checkFile(); });
-  info_ = addButton(dialog.infoButton(), [this] { dialog_.info(); });
-  export_ = addButton(dialog.exportButton(), [this] { dialog_.exportModel(); });
-  for (QPushButton* button : {reports_, check_, info_, export_}) bottom->addWidget(button);
-  bottom->addSpacing(16);
-  bottom->addWidget(addButton(dialog.okButton(), [this] { dialog_.ok(); }));
-  bottom->addWidget(addButton({Translate("Abbrechen"), true}, [this] { reject(); }));
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(choice);
-  layout->addWidget(middle, 1);
-  layout->addLayout(bottom);
-  resize(1240, 720);
-  manufacturers_->setFocus();
+  auto* side = new QSplitter(Qt::Vertical);
+  side->addWidget(variants_);
+  side->addWidget(filterBox);
+  side->setSizes({380, 240});
+  return side;
 }
 
-VdiKatalogWindow::~VdiKatalogWindow() { dialog_.loadTicked = nullptr; }
+QLayout* VdiKatalogWindow::buttonRow() {
+  auto* row = new QHBoxLayout;
+  row->addWidget(progress_);
+  row->addWidget(status_, 1);
+  reports_ = addButton({Translate("Reports..."), true}, [this] { dialog_.showReports(); });
+  check_ = addButton(dialog_.checkButton(), [this] { dialog_.checkFile(); });
+  info_ = addButton(dialog_.infoButton(), [this] { dialog_.info(); });
+  export_ = addButton(dialog_.exportButton(), [this] { dialog_.exportModel(); });
+  for (QPushButton* button : {reports_, check_, info_, export_}) row->addWidget(button);
+  row->addSpacing(16);
+  row->addWidget(addButton(dialog_.okButton(), [this] { dialog_.ok(); }));
+  row->addWidget(addButton({Translate("Abbrechen"), true}, [this] { reject(); }));
+  return row;
+}
 
 QPushButton* VdiKatalogWindow::addButton(const ButtonState& state, const std::function<void()>& action) {
   auto* button = new QPushButton;

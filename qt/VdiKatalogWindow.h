@@ -9,6 +9,7 @@
 #include "qt/DialogWindow.h"
 
 class QLabel;
+class QLayout;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
@@ -33,6 +34,10 @@ class VdiKatalogWindow : public DialogWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
+  QLayout* choiceRows();
+  QWidget* modelColumn();
+  QWidget* gridColumn();
+  QLayout* buttonRow();
   QPushButton* addButton(const ButtonState& state, const std::function<void()>& action);
   void showLists();
   void showButtons();
