@@ -1,9 +1,13 @@
 #include "qt/DialogRegistry.h"
 
+#include "armakon/containers/CRnArmaturAuswahlDlg.h"
 #include "armakon/dialogs/CArmaturInfoDlg.h"
 #include "armakon/dialogs/CReportListDlg.h"
+#include "armakon/entry/CSplitterDlg.h"
+#include "qt/ArmaturAuswahlWindow.h"
 #include "qt/ArmaturInfoWindow.h"
 #include "qt/ReportListWindow.h"
+#include "qt/SplitterWindow.h"
 
 namespace armakon::qt {
 
@@ -15,6 +19,8 @@ std::unique_ptr<DialogWindow> DialogRegistry::build(ModalDialog& dialog, QWidget
 void addLibraryDialogs(DialogRegistry& registry) {
   registry.add<CReportListDlg, ReportListWindow>();
   registry.add<CArmaturInfoDlg, ArmaturInfoWindow>();
+  registry.add<CRnArmaturAuswahlDlg, ArmaturAuswahlWindow>();
+  registry.add<CSplitterDlg, SplitterWindow>();
 }
 
 }  // namespace armakon::qt
