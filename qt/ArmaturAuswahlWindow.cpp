@@ -34,8 +34,9 @@ ArmaturAuswahlWindow::ArmaturAuswahlWindow(CRnArmaturAuswahlDlg& dialog, QWidget
   rows_->setSelectionMode(QAbstractItemView::SingleSelection);
   rows_->setAlternatingRowColors(true);
   rows_->setWordWrap(false);
+  // The kind name with the host's text takes the room left; the other cells keep their width.
   rows_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  rows_->horizontalHeader()->setStretchLastSection(true);
+  rows_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
   rows_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
   auto* side = new QVBoxLayout;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "qt/CurveChart.h"
 #include "qt/QtText.h"
@@ -37,6 +38,11 @@ ArmaturInfoWindow::ArmaturInfoWindow(CArmaturInfoDlg& dialog, QWidget* parent)
   variants_->verticalHeader()->hide();
   variants_->resizeColumnsToContents();
   variants_->horizontalHeader()->setStretchLastSection(true);
+  // Up to six variants show without scrolling; the chart takes the room that is left.
+  const int shownRows = std::min(std::max(dialog.variantCount(), 1), 6);
+  variants_->setFixedHeight(variants_->horizontalHeader()->sizeHint().height() +
+                            shownRows * variants_->verticalHeader()->defaultSectionSize() +
+                            2 * variants_->frameWidth());
 
   auto* ok = new QPushButton(QStringLiteral("OK"));
   ok->setDefault(true);
@@ -47,11 +53,11 @@ ArmaturInfoWindow::ArmaturInfoWindow(CArmaturInfoDlg& dialog, QWidget* parent)
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(header);
-  layout->addWidget(variants_, 2);
+  layout->addWidget(variants_);
   layout->addWidget(curveCaption_);
-  layout->addWidget(chart_, 3);
+  layout->addWidget(chart_, 1);
   layout->addLayout(buttons);
-  resize(640, 640);
+  resize(640, 600);
 
   connect(variants_, &QTableWidget::currentCellChanged, this, [this](int row) {
     if (!refreshing_) act([this, row] { dialog_.chooseVariant(row); });

@@ -50,7 +50,7 @@ void CurveChart::paintEvent(QPaintEvent*) {
   int labelWidth = 0;
   for (int i = 0; i <= steps; ++i) labelWidth = std::max(labelWidth, metrics.horizontalAdvance(QString::number(i * step)));
   const int line = metrics.height();
-  const QRect plot = rect().adjusted(labelWidth + 12, line + 8, -16, -(2 * line + 12));
+  const QRect plot = rect().adjusted(labelWidth + 12, 2 * line, -16, -(2 * line + 12));
   if (plot.width() < 20 || plot.height() < 20) return;
 
   const auto xAt = [&](std::size_t index) {

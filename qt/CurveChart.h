@@ -11,6 +11,8 @@
 namespace armakon::qt {
 
 class CurveChart : public QWidget {
+  Q_OBJECT
+
  public:
   // One node: the setting's name and the value there.
   using Point = std::pair<QString, double>;

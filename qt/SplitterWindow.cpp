@@ -17,9 +17,8 @@ SplitterWindow::SplitterWindow(CSplitterDlg& dialog, QWidget* parent) : DialogWi
   connect(buttons, &QDialogButtonBox::accepted, this, [this, &dialog] { act([&dialog] { dialog.ok(); }); });
   connect(buttons, &QDialogButtonBox::rejected, this, &SplitterWindow::reject);
   auto* layout = new QVBoxLayout(this);
-  layout->addStretch();
   layout->addWidget(buttons);
-  resize(320, 120);
+  setMinimumWidth(300);
 }
 
 }  // namespace armakon::qt

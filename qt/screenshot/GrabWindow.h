@@ -20,5 +20,8 @@ bool lastGrabSaved();
 using Scene = std::function<void(const std::filesystem::path& samples, const QString& png)>;
 
 void reportViewerScene(const std::filesystem::path& samples, const QString& png);
+void containerScene(const std::filesystem::path& samples, const QString& png);
+void splitterScene(const std::filesystem::path& samples, const QString& png);
+void modelInfoScene(const std::filesystem::path& samples, const QString& png);
 
 }  // namespace armakon::screenshots

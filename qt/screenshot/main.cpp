@@ -24,6 +24,9 @@ int main(int argc, char** argv) {
   }
   const std::map<std::string, Scene> scenes = {
       {"report-viewer", reportViewerScene},
+      {"container", containerScene},
+      {"splitter", splitterScene},
+      {"model-info", modelInfoScene},
   };
   std::map<std::string, Scene> chosen;
   for (int i = 3; i < argc; ++i) {
