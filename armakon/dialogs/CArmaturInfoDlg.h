@@ -3,8 +3,8 @@
 //
 // Shows one valve model: its header (manufacturer, model, type, catalog, number of variants),
 // a table of its variants (article number, nominal size, execution) and the curve of the
-// chosen variant, as a chart and as the list of its nodes. The same content is also offered
-// as one text (text()). The dialog works on its own copy of the model, so the caller's model
+// chosen variant as a chart. The same content, every variant's curve nodes included, is also
+// offered as one text (text()). The dialog works on its own copy of the model, so the caller's model
 // may change or go while it is open. The three host values are kept for the host as they
 // were handed in. OK ends it with kDialogOk.
 

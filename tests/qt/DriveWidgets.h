@@ -112,7 +112,10 @@ inline bool chooseByKeys(QMenu* menu, const QString& text) {
 
 inline void clickEntry(QMenu* menu, const QString& text) {
   for (QAction* action : menu->actions()) {
-    if (action->text() == text) QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    if (action->text() == text) {
+      QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+      return;
+    }
   }
 }
 
