@@ -1,14 +1,18 @@
 #include "qt/DialogRegistry.h"
 
+#include "armakon/containers/CRnArmaturAuswahlDlg.h"
 #include "armakon/dialogs/CArmaturInfoDlg.h"
 #include "armakon/dialogs/CPathSpecDlg.h"
 #include "armakon/dialogs/CReportListDlg.h"
 #include "armakon/dialogs/CVdiKatalogDlg.h"
 #include "armakon/dialogs/CZubehoerAuswahlDlg.h"
+#include "armakon/entry/CSplitterDlg.h"
+#include "qt/ArmaturAuswahlWindow.h"
 #include "qt/ArmaturInfoWindow.h"
 #include "qt/PathSpecWindow.h"
 #include "qt/ReportListWindow.h"
 #include "qt/VdiKatalogWindow.h"
+#include "qt/SplitterWindow.h"
 #include "qt/ZubehoerAuswahlWindow.h"
 
 namespace armakon::qt {
@@ -24,6 +28,8 @@ void addLibraryDialogs(DialogRegistry& registry) {
   registry.add<CVdiKatalogDlg, VdiKatalogWindow>();
   registry.add<CZubehoerAuswahlDlg, ZubehoerAuswahlWindow>();
   registry.add<CPathSpecDlg, PathSpecWindow>();
+  registry.add<CRnArmaturAuswahlDlg, ArmaturAuswahlWindow>();
+  registry.add<CSplitterDlg, SplitterWindow>();
 }
 
 }  // namespace armakon::qt

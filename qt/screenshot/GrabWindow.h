@@ -23,5 +23,8 @@ void reportViewerScene(const std::filesystem::path& samples, const QString& png)
 void valveCatalogScene(const std::filesystem::path& samples, const QString& png);
 void accessoryChoiceScene(const std::filesystem::path& samples, const QString& png);
 void catalogFoldersScene(const std::filesystem::path& samples, const QString& png);
+void containerScene(const std::filesystem::path& samples, const QString& png);
+void splitterScene(const std::filesystem::path& samples, const QString& png);
+void modelInfoScene(const std::filesystem::path& samples, const QString& png);
 
 }  // namespace armakon::screenshots

@@ -27,6 +27,9 @@ int main(int argc, char** argv) {
       {"valve-catalog", valveCatalogScene},
       {"accessory-choice", accessoryChoiceScene},
       {"catalog-folders", catalogFoldersScene},
+      {"container", containerScene},
+      {"splitter", splitterScene},
+      {"model-info", modelInfoScene},
   };
   std::map<std::string, Scene> chosen;
   for (int i = 3; i < argc; ++i) {

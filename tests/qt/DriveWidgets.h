@@ -5,11 +5,14 @@
 // variables gone.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
+#include <QTableWidget>
 #include <QListWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 #include <functional>
@@ -49,6 +52,37 @@ inline void whenOpen(const std::function<void(QWidget*)>& user, int polls = kPol
   });
 }
 
+// Runs `user` on the next modal window opened above `below` (a dialog a window opens).
+inline void whenOpenAbove(QWidget* below, const std::function<void(QWidget*)>& user, int polls = kPolls) {
+  QTimer::singleShot(10, [below, user, polls] {
+    QWidget* window = QApplication::activeModalWidget();
+    if (window == nullptr || window == below) {
+      if (polls > 0) whenOpenAbove(below, user, polls - 1);
+      return;
+    }
+    user(window);
+  });
+}
+
+// Runs `user` on the next pop-up menu once it is open.
+inline void whenMenuOpen(const std::function<void(QMenu*)>& user, int polls = kPolls) {
+  QTimer::singleShot(10, [user, polls] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) {
+      if (polls > 0) whenMenuOpen(user, polls - 1);
+      return;
+    }
+    user(menu);
+  });
+}
+
+// The texts of a menu's entries, "-" for a separator.
+inline QStringList menuTexts(const QMenu* menu) {
+  QStringList texts;
+  for (const QAction* action : menu->actions()) texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+  return texts;
+}
+
 inline QPushButton* buttonNamed(QWidget* window, const QString& text) {
   for (auto* button : window->findChildren<QPushButton*>()) {
     if (button->text() == text) return button;
@@ -62,6 +96,32 @@ inline void clickItem(QTreeWidget* tree, QTreeWidgetItem* item) {
 
 inline void clickItem(QListWidget* list, QListWidgetItem* item) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+inline void clickCell(QTableWidget* table, int row, int column) {
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(row, column)).center());
+}
+
+// Moves through the menu with the arrow keys to the entry with the text and presses Return;
+// false (the menu left open) when no entry has it.
+inline bool chooseByKeys(QMenu* menu, const QString& text) {
+  for (int i = 0; i <= menu->actions().size(); ++i) {
+    QTest::keyClick(menu, Qt::Key_Down);
+    if (menu->activeAction() != nullptr && menu->activeAction()->text() == text) {
+      QTest::keyClick(menu, Qt::Key_Return);
+      return true;
+    }
+  }
+  return false;
+}
+
+inline void clickEntry(QMenu* menu, const QString& text) {
+  for (QAction* action : menu->actions()) {
+    if (action->text() == text) {
+      QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+      return;
+    }
+  }
 }
 
 }  // namespace armakon::qttest
