@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -83,7 +84,7 @@ VdiKatalogWindow::VdiKatalogWindow(CVdiKatalogDlg& dialog, QWidget* parent)
 
   picture_->setFrameShape(QFrame::StyledPanel);
   picture_->setAlignment(Qt::AlignCenter);
-  picture_->setMinimumHeight(100);
+  picture_->setMinimumHeight(160);
   progress_->setRange(0, 100);
   dialog_.loadTicked = [this] { refresh(); };
 
@@ -180,13 +181,24 @@ void VdiKatalogWindow::showEvent(QShowEvent* event) {
   QTimer::singleShot(0, this, [this] { refresh(); });
 }
 
+// The picture scaled into its box; without a picture file its name stands in for it.
+void VdiKatalogWindow::showPicture() {
+  const std::string name = dialog_.pictureName();
+  const QPixmap picture(toQt(dialog_.picturePath()));
+  if (picture.isNull()) {
+    picture_->setPixmap({});
+    picture_->setText(toQt(name));
+  } else {
+    picture_->setPixmap(picture.scaled(picture_->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  }
+  picture_->setToolTip(toQt(name));
+}
+
 void VdiKatalogWindow::refresh() {
   showLists();
   variants_->refresh();
   filter_->refresh();
-  const std::string picture = dialog_.pictureName();
-  picture_->setText(toQt(picture));
-  picture_->setToolTip(toQt(picture));
+  showPicture();
   progress_->setVisible(dialog_.progressVisible());
   progress_->setValue(dialog_.progressPercent());
   status_->setText(toQt(dialog_.statusText()));

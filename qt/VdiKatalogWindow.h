@@ -41,6 +41,7 @@ class VdiKatalogWindow : public DialogWindow {
   QPushButton* addButton(const ButtonState& state, const std::function<void()>& action);
   void showLists();
   void showButtons();
+  void showPicture();
 
   CVdiKatalogDlg& dialog_;
   DropDownList* manufacturers_;

@@ -1,10 +1,12 @@
 #include "armakon/dialogs/CVdiKatalogDlg.h"
 
+#include <filesystem>
 #include <stdexcept>
 #include <system_error>
 #include <utility>
 
 #include "armakon/components/FormatText.h"
+#include "armakon/components/hydStrUtil.h"
 #include "armakon/components/Translation.h"
 #include "armakon/platform/CurrentPlatform.h"
 #include "armakon/vdi3805/AccessoryReferences.h"
@@ -205,6 +207,19 @@ void CVdiKatalogDlg::clickModel(int index) {
 
 std::string CVdiKatalogDlg::pictureName() const {
   return model_ < 0 ? std::string() : GetField(models_[static_cast<std::size_t>(model_)], 6);
+}
+
+std::string CVdiKatalogDlg::picturePath() const {
+  const std::string name = pictureName();
+  const CVDIDoc* document = chosenDocument();
+  if (name.empty() || document == nullptr) return {};
+  std::error_code error;
+  const auto folder = std::filesystem::path(document->GetPath()).parent_path();
+  for (std::filesystem::directory_iterator it(folder.empty() ? "." : folder, error), end; !error && it != end;
+       it.increment(error)) {
+    if (hydStrUtil::EqualsNoCase(it->path().filename().string(), name) && it->is_regular_file(error)) return it->path().string();
+  }
+  return {};
 }
 
 // ---- Variants -----------------------------------------------------------------------------

@@ -137,6 +137,10 @@ class CVdiKatalogDlg : public ModalDialog {
   void clickModel(int index);
   // The chosen model's product picture (110 field 6), empty without.
   std::string pictureName() const;
+  // The picture's file: manufacturers deliver their pictures beside the data file, the name
+  // matched without regard to case (the catalogs come from Windows). Empty when there is
+  // no picture or no such file.
+  std::string picturePath() const;
 
   // ---- Variant grid --------------------------------------------------------------------
   // Sheet and valve type number that decide the columns (those of the chosen model).

@@ -125,6 +125,12 @@ TEST_F(CatalogDialogTest, SecondClickOnTheModelDeselectsItAndEmptiesTheGrid) {
   choose(*dialog, 2, 1, "Thermostatventil TV-S");
   EXPECT_EQ(dialog->variantRows().size(), 3u);
   EXPECT_EQ(dialog->pictureName(), "tv_s.jpg");
+  // The picture beside the data file, its name in other case as Windows catalogs have it.
+  EXPECT_EQ(dialog->picturePath(), sampleCatalog("Aqualis/VDI_2/TV_S.JPG"));
+  choose(*dialog, 2, 0, "Thermostatventil mit Durchflussbegrenzung TV-D");
+  EXPECT_EQ(dialog->pictureName(), "tv_d.jpg");
+  EXPECT_EQ(dialog->picturePath(), "");  // no such file
+  choose(*dialog, 2, 1, "Thermostatventil TV-S");
   dialog->clickModel(0);
   EXPECT_EQ(dialog->chosenModel(), -1);
   EXPECT_TRUE(dialog->variantRows().empty());
