@@ -1,7 +1,6 @@
 // Drawing the pump chart as SVG: plot frame with grid and "%.2f" tick labels, one path per
 // series, a dot with a hint text on every point, the legend to the right of the plot.
 
-
 #include "armakon/components/CodePageUtf8.h"
 #include "armakon/components/FormatText.h"
 #include "armakon/components/NumberText.h"
