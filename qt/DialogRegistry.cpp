@@ -2,7 +2,11 @@
 
 #include "armakon/dialogs/CArmaturInfoDlg.h"
 #include "armakon/dialogs/CReportListDlg.h"
+#include "armakon/pumps/CPumpEditDlg.h"
+#include "armakon/pumps/CPumpenDlg.h"
 #include "qt/ArmaturInfoWindow.h"
+#include "qt/PumpEditWindow.h"
+#include "qt/PumpenWindow.h"
 #include "qt/ReportListWindow.h"
 
 namespace armakon::qt {
@@ -15,6 +19,8 @@ std::unique_ptr<DialogWindow> DialogRegistry::build(ModalDialog& dialog, QWidget
 void addLibraryDialogs(DialogRegistry& registry) {
   registry.add<CReportListDlg, ReportListWindow>();
   registry.add<CArmaturInfoDlg, ArmaturInfoWindow>();
+  registry.add<CPumpenDlg, PumpenWindow>();
+  registry.add<CPumpEditDlg, PumpEditWindow>();
 }
 
 }  // namespace armakon::qt
