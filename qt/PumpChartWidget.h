@@ -14,6 +14,8 @@
 namespace armakon::qt {
 
 class PumpChartWidget : public QWidget {
+  Q_OBJECT
+
  public:
   explicit PumpChartWidget(QWidget* parent = nullptr);
 

@@ -72,6 +72,9 @@ PumpEditWindow::PumpEditWindow(CPumpEditDlg& dialog, QWidget* parent) : DialogWi
   connect(speichern, &QPushButton::clicked, this, [this] { act([this] { dialog_.onSpeichern(); }); });
   auto* abbrechen = new QPushButton(toQt(Translate(CPumpEditDlg::kAbbrechenText)));
   connect(abbrechen, &QPushButton::clicked, this, &PumpEditWindow::reject);
+  // Return only ends the entry in a field or cell; saving takes the button.
+  speichern->setAutoDefault(false);
+  abbrechen->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(speichern);
@@ -86,6 +89,12 @@ PumpEditWindow::PumpEditWindow(CPumpEditDlg& dialog, QWidget* parent) : DialogWi
 void PumpEditWindow::addField(QFormLayout* form, Feld feld) {
   auto* edit = new QLineEdit;
   edit->setReadOnly(CPumpEditDlg::isReadOnly(feld));
+  if (edit->isReadOnly()) {
+    // Values taken from the curve look like the window, not like something to type into.
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
+  }
   fields_[static_cast<std::size_t>(feld)] = edit;
   form->addRow(toQt(Translate(CPumpEditDlg::getLabel(feld))), edit);
   if (edit->isReadOnly()) return;
@@ -115,6 +124,9 @@ void PumpEditWindow::showGrid() {
   // Below the pairs one empty row to append to; without a curve there is nothing to edit.
   const bool kurve = grid.getKennlinie() != nullptr;
   grid_->setRowCount(kurve ? rows + 1 : 0);
+  QStringList numbers;
+  for (int row = 1; row <= rows; ++row) numbers << QString::number(row);
+  grid_->setVerticalHeaderLabels(numbers << QStringLiteral("*"));
   for (int row = 0; row < grid_->rowCount(); ++row) {
     for (int column = 0; column < PumpEditGrid::kColumns; ++column) {
       QTableWidgetItem* item = grid_->item(row, column);

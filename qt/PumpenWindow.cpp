@@ -92,11 +92,9 @@ void PumpenWindow::refresh() {
   showList(pumpen_, dialog_.getPumpenListe(), dialog_.getPumpenAuswahl());
 
   const QPixmap bild(toQt(dialog_.getProduktbild()));
-  if (bild.isNull()) {
-    bild_->clear();
-  } else {
-    bild_->setPixmap(bild.scaled(kBildSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-  }
+  // Without a picture the technical data take the room.
+  bild_->setVisible(!bild.isNull());
+  bild_->setPixmap(bild.isNull() ? QPixmap() : bild.scaled(kBildSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
   technischeDaten_->setText(toQt(dialog_.getTechnischeDaten()));
   datenblatt_->setEnabled(dialog_.isDatenblattEnabled());
   chart_->setChart(dialog_.getChart());

@@ -20,5 +20,7 @@ bool lastGrabSaved();
 using Scene = std::function<void(const std::filesystem::path& samples, const QString& png)>;
 
 void reportViewerScene(const std::filesystem::path& samples, const QString& png);
+void pumpChoiceScene(const std::filesystem::path& samples, const QString& png);
+void pumpEditorScene(const std::filesystem::path& samples, const QString& png);
 
 }  // namespace armakon::screenshots

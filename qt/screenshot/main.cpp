@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
   }
   const std::map<std::string, Scene> scenes = {
       {"report-viewer", reportViewerScene},
+      {"pump-choice", pumpChoiceScene},
+      {"pump-editor", pumpEditorScene},
   };
   std::map<std::string, Scene> chosen;
   for (int i = 3; i < argc; ++i) {

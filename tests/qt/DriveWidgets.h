@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QLabel>
+#include <QListWidget>
 #include <QTreeWidget>
 #include <QtTest>
 #include <functional>
@@ -48,11 +50,37 @@ inline void whenOpen(const std::function<void(QWidget*)>& user, int polls = kPol
   });
 }
 
+// Runs `user` once a modal window of that class is open, also above another modal window.
+template <class Window>
+void whenOpenAs(const std::function<void(Window*)>& user, int polls = kPolls) {
+  QTimer::singleShot(10, [user, polls] {
+    auto* window = dynamic_cast<Window*>(QApplication::activeModalWidget());
+    if (window == nullptr) {
+      if (polls > 0) whenOpenAs<Window>(user, polls - 1);
+      return;
+    }
+    user(window);
+  });
+}
+
+// The control a label names (the field beside it in a form, the list under a heading).
+template <class Control>
+Control* labelled(QWidget* window, const QString& text) {
+  for (auto* label : window->findChildren<QLabel*>()) {
+    if (label->text() == text) return qobject_cast<Control*>(label->buddy());
+  }
+  return nullptr;
+}
+
 inline QPushButton* buttonNamed(QWidget* window, const QString& text) {
   for (auto* button : window->findChildren<QPushButton*>()) {
     if (button->text() == text) return button;
   }
   return nullptr;
+}
+
+inline void clickRow(QListWidget* list, int row) {
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
 inline void clickItem(QTreeWidget* tree, QTreeWidgetItem* item) {
