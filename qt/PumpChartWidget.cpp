@@ -92,13 +92,15 @@ QRectF PumpChartWidget::plotArea() const {
   return QRectF(left, top, std::max(1, width() - left - right), std::max(1, height() - top - bottom));
 }
 
-QPointF PumpChartWidget::placeOf(const PumpChartValue& point) const {
-  const QRectF plot = plotArea();
+QPointF PumpChartWidget::placeOf(const PumpChartValue& point) const { return placeIn(plotArea(), point); }
+
+QPointF PumpChartWidget::placeIn(const QRectF& plot, const PumpChartValue& point) const {
   return {plot.left() + scale_.flow.fraction(point.flow) * plot.width(),
           plot.bottom() - scale_.head.fraction(point.head) * plot.height()};
 }
 
 QString PumpChartWidget::hintAt(QPointF place) const {
+  const QRectF plot = plotArea();
   const PumpChartValue* nearest = nullptr;
   double nearestDistance = kPointReach;
   const PumpChartSeries* nearestCurve = nullptr;
@@ -107,13 +109,13 @@ QString PumpChartWidget::hintAt(QPointF place) const {
     const PumpChartValue* previous = nullptr;
     for (const PumpChartValue& point : series.points) {
       if (!isFinitePoint(point)) continue;
-      const QPointF at = placeOf(point);
+      const QPointF at = placeIn(plot, point);
       if (const double d = QLineF(place, at).length(); d <= nearestDistance) {
         nearest = &point;
         nearestDistance = d;
       }
       if (previous != nullptr && !series.name.empty()) {
-        if (const double d = distanceToSegment(place, placeOf(*previous), at); d <= curveDistance) {
+        if (const double d = distanceToSegment(place, placeIn(plot, *previous), at); d <= curveDistance) {
           nearestCurve = &series;
           curveDistance = d;
         }
@@ -141,27 +143,31 @@ void PumpChartWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   const QRectF plot = plotArea();
-  const QFontMetrics metrics = fontMetrics();
-
   painter.setFont(titleFont(font()));
   painter.drawText(QRectF(0, kMargin, width(), QFontMetrics(painter.font()).height()), Qt::AlignCenter,
                    toQt(chart_.title));
   painter.setFont(font());
+  drawAxes(painter, plot);
+  drawSeries(painter, plot);
+  drawLegend(painter, plot);
+}
 
-  // Grid, frame, ticks and their labels.
+// Grid, frame, ticks with their labels, and the axis titles.
+void PumpChartWidget::drawAxes(QPainter& painter, const QRectF& plot) const {
+  const QFontMetrics metrics = fontMetrics();
   painter.setPen(QPen(QColor(0xe0, 0xe0, 0xe0), 1.0));
   for (const double v : scale_.flow.ticks()) {
-    const double x = placeOf({v, scale_.head.lo, {}}).x();
+    const double x = placeIn(plot, {v, scale_.head.lo, {}}).x();
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
   }
   for (const double v : scale_.head.ticks()) {
-    const double y = placeOf({scale_.flow.lo, v, {}}).y();
+    const double y = placeIn(plot, {scale_.flow.lo, v, {}}).y();
     painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
   }
   painter.setPen(QPen(palette().color(QPalette::Text), 1.0));
   painter.drawRect(plot);
   for (const double v : scale_.flow.ticks()) {
-    const double x = placeOf({v, scale_.head.lo, {}}).x();
+    const double x = placeIn(plot, {v, scale_.head.lo, {}}).x();
     painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + kTickLength));
     const QString text = tickText(v);
     const double w = metrics.horizontalAdvance(text);
@@ -169,7 +175,7 @@ void PumpChartWidget::paintEvent(QPaintEvent*) {
                      Qt::AlignCenter, text);
   }
   for (const double v : scale_.head.ticks()) {
-    const double y = placeOf({scale_.flow.lo, v, {}}).y();
+    const double y = placeIn(plot, {scale_.flow.lo, v, {}}).y();
     painter.drawLine(QPointF(plot.left() - kTickLength, y), QPointF(plot.left(), y));
     painter.drawText(QRectF(0, y - metrics.height() / 2.0, plot.left() - kTickLength - 3, metrics.height()),
                      Qt::AlignRight | Qt::AlignVCenter, tickText(v));
@@ -183,8 +189,10 @@ void PumpChartWidget::paintEvent(QPaintEvent*) {
   painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), metrics.height()), Qt::AlignCenter,
                    toQt(chart_.yTitle));
   painter.restore();
+}
 
-  // The series, inside the plot only.
+// The series, inside the plot only.
+void PumpChartWidget::drawSeries(QPainter& painter, const QRectF& plot) const {
   painter.save();
   painter.setClipRect(plot);
   for (const PumpChartSeries& series : chart_.series) {
@@ -192,9 +200,9 @@ void PumpChartWidget::paintEvent(QPaintEvent*) {
     for (const PumpChartValue& point : series.points) {
       if (!isFinitePoint(point)) continue;
       if (path.elementCount() == 0) {
-        path.moveTo(placeOf(point));
+        path.moveTo(placeIn(plot, point));
       } else {
-        path.lineTo(placeOf(point));
+        path.lineTo(placeIn(plot, point));
       }
     }
     if (path.elementCount() == 0) continue;
@@ -206,17 +214,20 @@ void PumpChartWidget::paintEvent(QPaintEvent*) {
     if (series.kind == Kind::OperatingPoint) {
       // The line marks the flow; the point itself sits at its top.
       if (isFinitePoint(series.points.back())) {
-        painter.drawEllipse(placeOf(series.points.back()), kOperatingPointRadius, kOperatingPointRadius);
+        painter.drawEllipse(placeIn(plot, series.points.back()), kOperatingPointRadius, kOperatingPointRadius);
       }
     } else if (series.kind == Kind::StaticCurve) {
       for (const PumpChartValue& point : series.points) {
-        if (isFinitePoint(point)) painter.drawEllipse(placeOf(point), kCurvePointRadius, kCurvePointRadius);
+        if (isFinitePoint(point)) painter.drawEllipse(placeIn(plot, point), kCurvePointRadius, kCurvePointRadius);
       }
     }
   }
   painter.restore();
+}
 
-  // The legend beside the plot.
+// The legend beside the plot.
+void PumpChartWidget::drawLegend(QPainter& painter, const QRectF& plot) const {
+  const QFontMetrics metrics = fontMetrics();
   const double legendLeft = width() - legendWidth();
   double y = plot.top() + metrics.height() / 2.0;
   for (const PumpChartSeries& series : chart_.series) {

@@ -11,6 +11,8 @@
 #include "armakon/pumps/PumpChart.h"
 #include "armakon/pumps/PumpChartScale.h"
 
+class QPainter;
+
 namespace armakon::qt {
 
 class PumpChartWidget : public QWidget {
@@ -22,7 +24,7 @@ class PumpChartWidget : public QWidget {
   void setChart(PumpChart chart);
   const PumpChart& chart() const { return chart_; }
 
-  // The legend as drawn, top to bottom.
+  // The legend's entries, top to bottom: the named series (as many as fit are drawn).
   QStringList legendEntries() const;
   // What the mouse resting at that place of the widget shows; "" where nothing is near.
   QString hintAt(QPointF place) const;
@@ -37,7 +39,11 @@ class PumpChartWidget : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  void drawAxes(QPainter& painter, const QRectF& plot) const;
+  void drawSeries(QPainter& painter, const QRectF& plot) const;
+  void drawLegend(QPainter& painter, const QRectF& plot) const;
   QRectF plotArea() const;
+  QPointF placeIn(const QRectF& plot, const PumpChartValue& point) const;
   int legendWidth() const;
   QString tickText(double value) const;
 

@@ -99,7 +99,8 @@ void PumpEditWindow::addField(QFormLayout* form, Feld feld) {
   form->addRow(toQt(Translate(CPumpEditDlg::getLabel(feld))), edit);
   if (edit->isReadOnly()) return;
   // Typing only holds the text; leaving the field takes it over into the pump.
-  connect(edit, &QLineEdit::textEdited, this, [this, feld](const QString& text) { dialog_.setText(feld, fromQt(text)); });
+  connect(edit, &QLineEdit::textEdited, this,
+          [this, feld](const QString& text) { dialog_.setText(feld, fromQt(text)); });
   connect(edit, &QLineEdit::editingFinished, this, [this, feld] { act([this, feld] { dialog_.leaveField(feld); }); });
 }
 

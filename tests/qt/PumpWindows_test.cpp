@@ -106,7 +106,8 @@ class PumpWindowsTest : public QObject {
       seen.curveHint = hoverText(chart, data.series[1].points[20]);
       QTest::mouseClick(ok, Qt::LeftButton);
     });
-    hydPumpe* pumpe = hydPumpenManager::instance()->katalogauswahl(nullptr, true, false, nullptr, kNord, kSued, false, EB_HEIZUNG);
+    hydPumpe* pumpe =
+        hydPumpenManager::instance()->katalogauswahl(nullptr, true, false, nullptr, kNord, kSued, false, EB_HEIZUNG);
     QCOMPARE(seen.title, QString("Pumpenauswahl"));
     QCOMPARE(seen.serien, QStringList({"Nordstrom S", "Nordstrom D"}));
     QCOMPARE(seen.pumpen, QStringList({"Nordstrom S 25/4", "Nordstrom S 30/6"}));
@@ -169,7 +170,8 @@ class PumpWindowsTest : public QObject {
       }
       QTest::mouseClick(buttonNamed(window, "Zuweisen"), Qt::LeftButton);
     });
-    hydPumpe* pumpe = hydPumpenManager::instance()->katalogauswahl(nullptr, true, false, nullptr, Netzpunkt{}, Netzpunkt{}, true, EB_ALLE);
+    hydPumpe* pumpe = hydPumpenManager::instance()->katalogauswahl(nullptr, true, false, nullptr, Netzpunkt{},
+                                                                   Netzpunkt{}, true, EB_ALLE);
     QCOMPARE(seen.kennlinien, QStringList({"Nr. 1", "Nr. 2", "Nr. 3"}));
     QCOMPARE(seen.gridRows, 11);  // ten pairs and the empty row
     QCOMPARE(seen.qmax, QString("3500"));
