@@ -2,6 +2,7 @@
 // lists, its chart and hints, and an edit through "DEBUG: Edit" that ends in the
 // manufacturer's pump file.
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -133,7 +134,7 @@ class PumpWindowsTest : public QObject {
     QTemporaryDir folder;
     const QString file = folder.filePath("ThermaNord.PMP");
     struct Seen {
-      QString qmax, technischeDaten;
+      QString qmax, technischeDaten, copied;
       QStringList kennlinien;
       int gridRows = 0;
     } seen;
@@ -157,6 +158,17 @@ class PumpWindowsTest : public QObject {
       typeIntoCell(grid, 9, 1, "10");
       seen.gridRows = grid->rowCount();
       seen.qmax = labelled<QLineEdit>(editor, "Qmax l/h (aus Kennlinie)")->text();
+      // Delete drops the pair (3116 l/h, 0 mbar); the new last pair is copied onto curve Nr. 1.
+      editor->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(editor));
+      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(8, 0)).center());
+      QTest::keyClick(grid, Qt::Key_Delete);
+      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(8, 1)).center());
+      QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+      seen.copied = QApplication::clipboard()->text();
+      clickRow(kennlinien, 0);
+      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(9, 0)).center());
+      QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
       whenOpenAs<QFileDialog>(saveAs);
       QTest::mouseClick(buttonNamed(editor, "Speichern"), Qt::LeftButton);
     };
@@ -185,11 +197,17 @@ class PumpWindowsTest : public QObject {
     QCOMPARE(gelesen.getName(), std::string("Nordstrom S 30/6 B"));
     QCOMPARE(gelesen.getPN(), 16.0);
     QCOMPARE(gelesen.getRegelungTypCode(), 1);
+    QCOMPARE(seen.copied, QString("0.000972222;1000;"));  // m³/s and Pa
     const CHydrixInterpolation& table = gelesen.getStatischeKennlinie(1)->getTable();
-    QCOMPARE(table.getSize(), 10);
+    QCOMPARE(table.getSize(), 9);
     QCOMPARE(table.GetAtYArray(1), 33000.0);  // 330.04 mbar kept to one decimal
-    QCOMPARE(table.GetAtXArray(9), 3500 * 2.7777777777e-7);  // l/h as the pump file reads it
-    QCOMPARE(table.GetAtYArray(9), 1000.0);
+    QCOMPARE(table.GetAtXArray(7), 2726 * 2.7777777777e-7);
+    QCOMPARE(table.GetAtXArray(8), 3500 * 2.7777777777e-7);  // l/h as the pump file reads it
+    QCOMPARE(table.GetAtYArray(8), 1000.0);
+    const CHydrixInterpolation& erste = gelesen.getStatischeKennlinie(0)->getTable();
+    QCOMPARE(erste.getSize(), 10);
+    QCOMPARE(qRound(erste.GetAtXArray(9) * 3.6e6), 3500);  // copied as "%g" of m³/s
+    QCOMPARE(erste.GetAtYArray(9), 1000.0);
   }
 
  private:
