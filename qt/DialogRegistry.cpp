@@ -7,12 +7,16 @@
 #include "armakon/dialogs/CVdiKatalogDlg.h"
 #include "armakon/dialogs/CZubehoerAuswahlDlg.h"
 #include "armakon/entry/CSplitterDlg.h"
+#include "armakon/pumps/CPumpEditDlg.h"
+#include "armakon/pumps/CPumpenDlg.h"
 #include "qt/ArmaturAuswahlWindow.h"
 #include "qt/ArmaturInfoWindow.h"
 #include "qt/PathSpecWindow.h"
+#include "qt/PumpEditWindow.h"
+#include "qt/PumpenWindow.h"
 #include "qt/ReportListWindow.h"
-#include "qt/VdiKatalogWindow.h"
 #include "qt/SplitterWindow.h"
+#include "qt/VdiKatalogWindow.h"
 #include "qt/ZubehoerAuswahlWindow.h"
 
 namespace armakon::qt {
@@ -30,6 +34,8 @@ void addLibraryDialogs(DialogRegistry& registry) {
   registry.add<CPathSpecDlg, PathSpecWindow>();
   registry.add<CRnArmaturAuswahlDlg, ArmaturAuswahlWindow>();
   registry.add<CSplitterDlg, SplitterWindow>();
+  registry.add<CPumpenDlg, PumpenWindow>();
+  registry.add<CPumpEditDlg, PumpEditWindow>();
 }
 
 }  // namespace armakon::qt

@@ -36,6 +36,8 @@ class CPumpEditDlg : public ModalDialog {
   static constexpr const char* kTitle = "Pumpe editieren";
   static constexpr const char* kRegelungTypLabel = "Pumpen-Typ";
   static constexpr const char* kKennlinieLabel = "Auswahl Kennlinie:";
+  static constexpr const char* kSpeichernText = "Speichern";
+  static constexpr const char* kAbbrechenText = "Abbrechen";
 
   enum class Feld {
     Bezeichnung,

@@ -43,6 +43,10 @@ class CPumpenDlg : public ModalDialog {
   static constexpr const char* kDatenblattText = "Datenblatt";
   static constexpr const char* kDebugEditText = "DEBUG: Edit";
   static constexpr const char* kDebugTestText = "DEBUG: Test";
+  // Headings of the three lists.
+  static constexpr const char* kHerstellerLabel = "Hersteller";
+  static constexpr const char* kSerieLabel = "Serie";
+  static constexpr const char* kPumpeLabel = "Pumpe";
 
   struct Optionen {
     bool auswahl = false;        // choice mode: the host wants a pump back

@@ -1,12 +1,10 @@
 // Drawing the pump chart as SVG: plot frame with grid and "%.2f" tick labels, one path per
 // series, a dot with a hint text on every point, the legend to the right of the plot.
 
-#include <algorithm>
-#include <cmath>
-
 #include "armakon/components/CodePageUtf8.h"
 #include "armakon/components/FormatText.h"
 #include "armakon/components/NumberText.h"
+#include "armakon/pumps/PumpChartScale.h"
 #include "armakon/pumps/PumpChartSvg.h"
 
 namespace armakon {
@@ -24,43 +22,11 @@ constexpr double kLegendLeft = 680.0;
 constexpr double kLegendLineHeight = 20.0;
 // Legend names longer than this many characters are cut and end in "…".
 constexpr std::size_t kLegendChars = 24;
-constexpr int kTargetTicks = 6;
-constexpr int kMaxTicks = 24;
 const char* const kFont = "DejaVu Sans, Arial, Helvetica, sans-serif";
 
 std::string px(double value) { return formatC("%.1f", value); }
 
 std::string colourText(std::uint32_t rgb) { return formatC("#%06x", static_cast<unsigned>(rgb & 0xffffffu)); }
-
-// An axis from lo to hi in steps of step; both ends are multiples of the step, and 0 is
-// always inside, so the axes cross at the origin.
-struct Axis {
-  double lo = 0.0;
-  double hi = 1.0;
-  double step = 0.2;
-
-  double fraction(double v) const { return (v - lo) / (hi - lo); }
-};
-
-Axis niceAxis(double dataLo, double dataHi) {
-  Axis axis;
-  const double lo = std::min(0.0, dataLo);
-  const double hi = std::max(0.0, dataHi);
-  const double range = hi - lo;
-  if (!(range > 0.0) || !std::isfinite(range)) return axis;
-  const double raw = range / kTargetTicks;
-  const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-  if (!(magnitude > 0.0) || !std::isfinite(magnitude)) return axis;
-  const double norm = raw / magnitude;
-  const double factor = norm <= 1.0 ? 1.0 : norm <= 2.0 ? 2.0 : norm <= 2.5 ? 2.5 : norm <= 5.0 ? 5.0 : 10.0;
-  axis.step = factor * magnitude;
-  axis.lo = std::floor(lo / axis.step) * axis.step;
-  axis.hi = std::ceil(hi / axis.step) * axis.step;
-  if (!(axis.hi > axis.lo) || !std::isfinite(axis.hi - axis.lo)) return Axis{};
-  return axis;
-}
-
-bool finitePoint(const PumpChartValue& p) { return std::isfinite(p.flow) && std::isfinite(p.head); }
 
 std::string cutForLegend(const std::string& name) {
   std::size_t chars = 0;
@@ -78,20 +44,7 @@ std::string cutForLegend(const std::string& name) {
 
 class SvgWriter {
  public:
-  explicit SvgWriter(const PumpChart& chart) : chart_(chart) {
-    double xLo = 0.0, xHi = 0.0, yLo = 0.0, yHi = 0.0;
-    for (const PumpChartSeries& series : chart.series) {
-      for (const auto& p : series.points) {
-        if (!finitePoint(p)) continue;
-        xLo = std::min(xLo, p.flow);
-        xHi = std::max(xHi, p.flow);
-        yLo = std::min(yLo, p.head);
-        yHi = std::max(yHi, p.head);
-      }
-    }
-    x_ = niceAxis(xLo, xHi);
-    y_ = niceAxis(yLo, yHi);
-  }
+  explicit SvgWriter(const PumpChart& chart) : chart_(chart), scale_(scalePumpChart(chart)) {}
 
   std::string render() {
     out_ += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
@@ -112,8 +65,8 @@ class SvgWriter {
   }
 
  private:
-  double sx(double v) const { return kPlotLeft + x_.fraction(v) * (kPlotRight - kPlotLeft); }
-  double sy(double v) const { return kPlotBottom - y_.fraction(v) * (kPlotBottom - kPlotTop); }
+  double sx(double v) const { return kPlotLeft + scale_.flow.fraction(v) * (kPlotRight - kPlotLeft); }
+  double sy(double v) const { return kPlotBottom - scale_.head.fraction(v) * (kPlotBottom - kPlotTop); }
 
   void text(double x, double y, const std::string& content, const char* anchor, double size,
             const std::string& extra = {}) {
@@ -126,21 +79,10 @@ class SvgWriter {
             "\" stroke=\"" + colour + "\" stroke-width=\"" + px(width) + "\"/>\n";
   }
 
-  // Tick values k × step from lo to hi, computed from the index so no rounding accumulates.
-  template <class F>
-  void forTicks(const Axis& axis, F&& f) const {
-    const double first = std::round(axis.lo / axis.step);
-    for (int k = 0; k <= kMaxTicks; ++k) {
-      const double v = (first + k) * axis.step;
-      if (v > axis.hi + axis.step * 1e-6) break;
-      f(v);
-    }
-  }
-
   void grid() {
     out_ += "<g class=\"grid\">\n";
-    forTicks(x_, [&](double v) { line(sx(v), kPlotTop, sx(v), kPlotBottom, "#e0e0e0", 1.0); });
-    forTicks(y_, [&](double v) { line(kPlotLeft, sy(v), kPlotRight, sy(v), "#e0e0e0", 1.0); });
+    for (const double v : scale_.flow.ticks()) line(sx(v), kPlotTop, sx(v), kPlotBottom, "#e0e0e0", 1.0);
+    for (const double v : scale_.head.ticks()) line(kPlotLeft, sy(v), kPlotRight, sy(v), "#e0e0e0", 1.0);
     out_ += "</g>\n";
   }
 
@@ -148,14 +90,14 @@ class SvgWriter {
     out_ += "<g class=\"axes\">\n";
     out_ += "<rect x=\"" + px(kPlotLeft) + "\" y=\"" + px(kPlotTop) + "\" width=\"" + px(kPlotRight - kPlotLeft) +
             "\" height=\"" + px(kPlotBottom - kPlotTop) + "\" fill=\"none\" stroke=\"#000000\"/>\n";
-    forTicks(x_, [&](double v) {
+    for (const double v : scale_.flow.ticks()) {
       line(sx(v), kPlotBottom, sx(v), kPlotBottom + 5.0, "#000000", 1.0);
       text(sx(v), kPlotBottom + 20.0, FormatText(chart_.numberFormat, v), "middle", 12.0);
-    });
-    forTicks(y_, [&](double v) {
+    }
+    for (const double v : scale_.head.ticks()) {
       line(kPlotLeft - 5.0, sy(v), kPlotLeft, sy(v), "#000000", 1.0);
       text(kPlotLeft - 8.0, sy(v) + 4.0, FormatText(chart_.numberFormat, v), "end", 12.0);
-    });
+    }
     text((kPlotLeft + kPlotRight) / 2.0, kPlotBottom + 50.0, chart_.xTitle, "middle", 14.0, "class=\"axis-title\"");
     const double yMid = (kPlotTop + kPlotBottom) / 2.0;
     text(22.0, yMid, chart_.yTitle, "middle", 14.0,
@@ -175,7 +117,7 @@ class SvgWriter {
     const std::string colour = colourText(series.rgb);
     std::string path;
     for (const auto& p : series.points) {
-      if (!finitePoint(p)) continue;
+      if (!isFinitePoint(p)) continue;
       path += path.empty() ? "M" : " L";
       path += px(sx(p.flow)) + " " + px(sy(p.head));
     }
@@ -186,10 +128,10 @@ class SvgWriter {
             (series.kind == PumpChartSeries::Kind::SystemCurve ? " stroke-dasharray=\"8 4\"" : "") + "/>\n";
     if (series.kind == PumpChartSeries::Kind::OperatingPoint) {
       // The line marks the flow; the point itself sits at its top.
-      if (finitePoint(series.points.back())) dot(series.points.back(), colour, 5.0);
+      if (isFinitePoint(series.points.back())) dot(series.points.back(), colour, 5.0);
     } else {
       for (const auto& p : series.points) {
-        if (finitePoint(p)) dot(p, colour, series.kind == PumpChartSeries::Kind::StaticCurve ? 2.0 : 1.5);
+        if (isFinitePoint(p)) dot(p, colour, series.kind == PumpChartSeries::Kind::StaticCurve ? 2.0 : 1.5);
       }
     }
     out_ += "</g>\n";
@@ -216,8 +158,7 @@ class SvgWriter {
   }
 
   const PumpChart& chart_;
-  Axis x_;
-  Axis y_;
+  PumpChartScale scale_;
   std::string out_;
 };
 

@@ -26,5 +26,7 @@ void catalogFoldersScene(const std::filesystem::path& samples, const QString& pn
 void containerScene(const std::filesystem::path& samples, const QString& png);
 void splitterScene(const std::filesystem::path& samples, const QString& png);
 void modelInfoScene(const std::filesystem::path& samples, const QString& png);
+void pumpChoiceScene(const std::filesystem::path& samples, const QString& png);
+void pumpEditorScene(const std::filesystem::path& samples, const QString& png);
 
 }  // namespace armakon::screenshots

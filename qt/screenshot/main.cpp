@@ -30,6 +30,8 @@ int main(int argc, char** argv) {
       {"container", containerScene},
       {"splitter", splitterScene},
       {"model-info", modelInfoScene},
+      {"pump-choice", pumpChoiceScene},
+      {"pump-editor", pumpEditorScene},
   };
   std::map<std::string, Scene> chosen;
   for (int i = 3; i < argc; ++i) {

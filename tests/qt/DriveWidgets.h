@@ -7,11 +7,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QListWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -27,53 +28,52 @@ struct SeenBox {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
-// Waits for the next message box and presses its button, noting what it showed.
-inline void pressInNextBox(QMessageBox::StandardButton button, SeenBox* seen, int polls = kPolls) {
-  QTimer::singleShot(10, [button, seen, polls] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) {
-      if (polls > 0) pressInNextBox(button, seen, polls - 1);
+// Polls for the widget `find` gives, then runs `user` on it.
+template <class Widget>
+void whenFound(std::function<Widget*()> find, std::function<void(Widget*)> user, int polls = kPolls) {
+  QTimer::singleShot(10, [find, user, polls] {
+    Widget* widget = find();
+    if (widget == nullptr) {
+      if (polls > 0) whenFound<Widget>(find, user, polls - 1);
       return;
     }
-    *seen = {box->text(), box->windowTitle(), box->icon()};
-    box->button(button)->click();
+    user(widget);
   });
+}
+
+// Waits for the next message box and presses its button, noting what it showed.
+inline void pressInNextBox(QMessageBox::StandardButton button, SeenBox* seen) {
+  whenFound<QMessageBox>([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); },
+                         [button, seen](QMessageBox* box) {
+                           *seen = {box->text(), box->windowTitle(), box->icon()};
+                           box->button(button)->click();
+                         });
 }
 
 // Runs `user` on the dialog window once it is open.
-inline void whenOpen(const std::function<void(QWidget*)>& user, int polls = kPolls) {
-  QTimer::singleShot(10, [user, polls] {
-    QWidget* window = QApplication::activeModalWidget();
-    if (window == nullptr) {
-      if (polls > 0) whenOpen(user, polls - 1);
-      return;
-    }
-    user(window);
-  });
+inline void whenOpen(const std::function<void(QWidget*)>& user) {
+  whenFound<QWidget>([] { return QApplication::activeModalWidget(); }, user);
 }
 
 // Runs `user` on the next modal window opened above `below` (a dialog a window opens).
-inline void whenOpenAbove(QWidget* below, const std::function<void(QWidget*)>& user, int polls = kPolls) {
-  QTimer::singleShot(10, [below, user, polls] {
-    QWidget* window = QApplication::activeModalWidget();
-    if (window == nullptr || window == below) {
-      if (polls > 0) whenOpenAbove(below, user, polls - 1);
-      return;
-    }
-    user(window);
-  });
+inline void whenOpenAbove(QWidget* below, const std::function<void(QWidget*)>& user) {
+  whenFound<QWidget>(
+      [below] {
+        QWidget* window = QApplication::activeModalWidget();
+        return window == below ? nullptr : window;
+      },
+      user);
+}
+
+// Runs `user` once a modal window of that class is open, also above another modal window.
+template <class Window>
+void whenOpenAs(const std::function<void(Window*)>& user) {
+  whenFound<Window>([] { return dynamic_cast<Window*>(QApplication::activeModalWidget()); }, user);
 }
 
 // Runs `user` on the next pop-up menu once it is open.
-inline void whenMenuOpen(const std::function<void(QMenu*)>& user, int polls = kPolls) {
-  QTimer::singleShot(10, [user, polls] {
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (menu == nullptr) {
-      if (polls > 0) whenMenuOpen(user, polls - 1);
-      return;
-    }
-    user(menu);
-  });
+inline void whenMenuOpen(const std::function<void(QMenu*)>& user) {
+  whenFound<QMenu>([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }, user);
 }
 
 // The texts of a menu's entries, "-" for a separator.
@@ -83,11 +83,24 @@ inline QStringList menuTexts(const QMenu* menu) {
   return texts;
 }
 
+// The control a label names (the field beside it in a form, the list under a heading).
+template <class Control>
+Control* labelled(QWidget* window, const QString& text) {
+  for (auto* label : window->findChildren<QLabel*>()) {
+    if (label->text() == text) return qobject_cast<Control*>(label->buddy());
+  }
+  return nullptr;
+}
+
 inline QPushButton* buttonNamed(QWidget* window, const QString& text) {
   for (auto* button : window->findChildren<QPushButton*>()) {
     if (button->text() == text) return button;
   }
   return nullptr;
+}
+
+inline void clickRow(QListWidget* list, int row) {
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
 inline void clickItem(QTreeWidget* tree, QTreeWidgetItem* item) {
