@@ -9,10 +9,11 @@
 #include <string>
 
 #include "armakon/containers/ArmaturenModell.h"
+#include "armakon/containers/ProjectFile.h"
 #include "armakon/containers/HzArmaturContainer.h"
 #include "armakon/containers/TwArmaturContainer.h"
 #include "tools/armakon/Commands.h"
-#include "tools/armakon/ProjectFile.h"
+#include "tools/armakon/KindNames.h"
 #include "tools/armakon/ToolMessages.h"
 
 namespace armakon::tool {
