@@ -132,7 +132,8 @@ bool sizeSafetyFitting(const RnArmaturContainer& container, enArmaturenTyp kind,
   return TwArmaturContainer::findSicherungEx(list, *r.flow, record, kind, r.keepDim, limit);
 }
 
-void reportSafetyFitting(const RnArmaturContainer& container, const SizeRequest& r, const ARMATUR& record, SizeLines& lines) {
+void reportSafetyFitting(const RnArmaturContainer& container, const SizeRequest& r,
+                         const ARMATUR& record, SizeLines& lines) {
   const hydArmaturSicherung* fitting = chosenAs<hydArmaturSicherung>(*drinkingWater(container), record);
   if (fitting == nullptr) return;
   const std::string& unit = fitting->getKurve().getEinheitx();
@@ -161,7 +162,8 @@ void reportReducer(const RnArmaturContainer& container, const SizeRequest&, cons
   addLine(lines, "setting text", tw.getEinstellung(record, false));
   const hydArmatur* variant = tw.getArmatur(record);
   const bool known = variant != nullptr && record.einstellung >= 0 && record.einstellung < variant->getKurve().getCount();
-  addLine(lines, "outlet pressure", known ? sizeNumber(variant->getKurve().getAt(record.einstellung).y, "bar") : std::string());
+  addLine(lines, "outlet pressure",
+          known ? sizeNumber(variant->getKurve().getAt(record.einstellung).y, "bar") : std::string());
 }
 
 // --- draw-off fitting (5560, 5561): resolved within the record's local entry only ---
@@ -181,7 +183,8 @@ void reportDrawOff(const RnArmaturContainer& container, const SizeRequest&, cons
   const TwArmaturContainer& tw = *drinkingWater(container);
   addLine(lines, "article number", tw.getArtikelNr(record));
   const hydArmatur* variant = tw.getArmatur(record);
-  addLine(lines, "kvs", variant != nullptr && variant->getKvs() > 0.0 ? sizeNumber(variant->getKvs(), "m³/h") : std::string());
+  const bool hasKvs = variant != nullptr && variant->getKvs() > 0.0;
+  addLine(lines, "kvs", hasKvs ? sizeNumber(variant->getKvs(), "m³/h") : std::string());
 }
 
 constexpr SizeSearch kDrinkingWaterSearches[] = {

@@ -54,7 +54,8 @@ void addSetpoint(const HzArmaturContainer& hz, const ARMATUR& record, SizeLines&
   addLine(lines, "setpoint", sizeNumber(regulator->getKennlinieDp().getAt(record.einstellung).y, "mbar"));
 }
 
-void reportRegulator(const RnArmaturContainer& container, const SizeRequest& r, const ARMATUR& record, SizeLines& lines) {
+void reportRegulator(const RnArmaturContainer& container, const SizeRequest& r,
+                     const ARMATUR& record, SizeLines& lines) {
   const HzArmaturContainer& hz = *heating(container);
   const double kv = regulatorKv(r);
   addLine(lines, "kv", sizeNumber(kv));
@@ -86,7 +87,8 @@ void addKvMax(const HzArmaturContainer& hz, const SizeRequest& r, const ARMATUR&
   addLine(lines, "kv max", known ? sizeNumber(kvMax) : std::string());
 }
 
-void reportCombined(const RnArmaturContainer& container, const SizeRequest& r, const ARMATUR& record, SizeLines& lines) {
+void reportCombined(const RnArmaturContainer& container, const SizeRequest& r,
+                    const ARMATUR& record, SizeLines& lines) {
   const HzArmaturContainer& hz = *heating(container);
   const double kv = regulatorKv(r);
   addLine(lines, "kv", sizeNumber(kv));
@@ -117,7 +119,8 @@ bool sizeFlowLimitedThkv(const RnArmaturContainer& container, enArmaturenTyp, Si
 
 bool flowGiven(const SizeRequest& r) { return r.flow.has_value(); }
 
-void reportFlowRegulator(const RnArmaturContainer& container, const SizeRequest& r, const ARMATUR& record, SizeLines& lines) {
+void reportFlowRegulator(const RnArmaturContainer& container, const SizeRequest& r,
+                         const ARMATUR& record, SizeLines& lines) {
   const HzArmaturContainer& hz = *heating(container);
   addLine(lines, "setting", std::to_string(record.einstellung));
   addLine(lines, "setting text", hz.getEinstellung(record, true));

@@ -42,9 +42,9 @@ void CheckReportDialog::save() {
 
 bool CheckReportDialog::saveTo(const QString& path) {
   if (WriteCheckFile(lines_, fromQt(path))) return true;
-  platform().showMessage(MessageKind::Error,
-                         FormatText(Translate("Der Prüfbericht kann nicht nach %s geschrieben werden."), {fromQt(path)}),
-                         Translate("Prüfbericht"));
+  const std::string text =
+      FormatText(Translate("Der Prüfbericht kann nicht nach %s geschrieben werden."), {fromQt(path)});
+  platform().showMessage(MessageKind::Error, text, Translate("Prüfbericht"));
   return false;
 }
 

@@ -74,7 +74,8 @@ MainWindow::MainWindow(QSettings& settings, QWidget* parent) : QMainWindow(paren
   auto* projectLayout = new QVBoxLayout(projectBox);
   projectLayout->addWidget(projectLabel_);
   for (int sheet : {2, 17}) {
-    auto* manage = new QPushButton(uiText(sheet == 2 ? "Heizungsarmaturen verwalten..." : "Trinkwasserarmaturen verwalten..."));
+    auto* manage =
+        new QPushButton(uiText(sheet == 2 ? "Heizungsarmaturen verwalten..." : "Trinkwasserarmaturen verwalten..."));
     connect(manage, &QPushButton::clicked, this, [this, sheet] { manageContainer(sheet); });
     projectLayout->addWidget(manage);
   }
@@ -177,7 +178,8 @@ void MainWindow::saveProject() {
 
 void MainWindow::saveProjectChosen() {
   const std::string name = projectPath_.isEmpty() ? "Projekt.armakon" : fromQt(QFileInfo(projectPath_).fileName());
-  if (const auto path = chooseSavePath("Projekt speichern", kProjectFilter, "armakon", name)) saveProjectTo(toQt(*path));
+  const auto path = chooseSavePath("Projekt speichern", kProjectFilter, "armakon", name);
+  if (path) saveProjectTo(toQt(*path));
 }
 
 void MainWindow::setCatalogRoots(const QStringList& roots, bool remember) {
@@ -219,8 +221,9 @@ void MainWindow::saveChosenModel() {
     showError(Translate("Es ist noch keine Armatur aus dem Katalog gewählt."));
     return;
   }
-  const auto path = chooseSavePath("Armaturenmodell speichern", "Armaturenmodelle (*.vam)|*.vam|Alle Dateien (*.*)|*.*|",
-                                   "vam", chosenModel_.getModelType() + ".vam");
+  const auto path =
+      chooseSavePath("Armaturenmodell speichern", "Armaturenmodelle (*.vam)|*.vam|Alle Dateien (*.*)|*.*|", "vam",
+                     chosenModel_.getModelType() + ".vam");
   if (path && !chosenModel_.saveVAMFile(*path)) {
     showError(FormatText(Translate("Das Armaturenmodell kann nicht nach %s geschrieben werden."), {*path}));
   }

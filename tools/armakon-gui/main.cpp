@@ -12,8 +12,10 @@
 #include <QSettings>
 #include <cstdio>
 #include <map>
+#include <optional>
 
 #include "armakon/platform/CurrentPlatform.h"
+#include "armakon/pumps/hydPumpenManager.h"
 #include "qt/QtPlatform.h"
 #include "tools/armakon-gui/AppLanguage.h"
 #include "tools/armakon-gui/MainWindow.h"
@@ -65,8 +67,15 @@ int main(int argc, char** argv) {
     return usage(qPrintable("no translation catalog for " + language));
   }
 
+  // The host releases the pump catalog (after the window, which may point into it).
+  struct PumpCatalogRelease {
+    ~PumpCatalogRelease() { armakon::hydPumpenManager::removeInstance(); }
+  } release;
+  // A screenshot is taken unattended: messages then go to the headless default instead of
+  // waiting for a click.
   armakon::qt::QtPlatform platform;
-  armakon::ScopedPlatform installed(platform);
+  std::optional<armakon::ScopedPlatform> installed;
+  if (screenshot.isEmpty()) installed.emplace(platform);
   QSettings settings;
   armakon::gui::MainWindow window(settings);
   armakon::gui::SizingPanel& panel = *window.sizingPanel();

@@ -1,5 +1,5 @@
 // armakon project: a small project file holding the valve containers' entries, so that the
-// sizing searches can be tried from a shell (see ProjectFile.h for the file).
+// sizing searches can be tried from a shell (see armakon/containers/ProjectFile.h for the file).
 //
 //   armakon project add PROJECT --kind KIND [--global|--local] [--group NAME] MODEL.vam
 //   armakon project list PROJECT

@@ -1,6 +1,7 @@
-// armakon size: runs a container's global sizing search on a project file (see ProjectFile.h),
-// or with --local the search within one entry, and prints the chosen valve, its setting and
-// the kv it realises (or, for the heating regulators, what their settings mean).
+// armakon size: runs a container's global sizing search on a project file
+// (armakon/containers/ProjectFile.h), or with --local the search within one entry, and prints
+// the chosen valve, its setting and the kv it realises (or, for the heating regulators, what
+// their settings mean).
 //
 //   armakon size PROJECT --kind KIND --kv KV [--dn DN] [--from-open] [--keep ID:DN]
 //                [--group NAME] [--kv-max KV]
