@@ -22,6 +22,8 @@
 #include "armakon/containers/ArmaturenModell.h"
 #include "armakon/containers/CRnArmaturAuswahlDlg.h"
 #include "armakon/containers/HzArmaturContainer.h"
+#include "armakon/containers/ProjectFile.h"
+#include "armakon/containers/SizeSearch.h"
 #include "armakon/containers/TwArmaturContainer.h"
 #include "armakon/containers/enArmaturenTyp.h"
 

@@ -6,7 +6,8 @@
 #   scripts/dev.sh sanitize   the test suite again under AddressSanitizer + UBSan, then TSan
 #   scripts/dev.sh consumer   install the library, build and run examples/consumer on its shared library
 #   scripts/dev.sh fuzz [S]   build the libFuzzer targets with clang and run each for S seconds (default 60)
-#   scripts/dev.sh screenshots [SCENE...]  every dialog in a real window under Xvfb -> docs/screenshots/
+#   scripts/dev.sh gui        build and start armakon-gui on the sample catalogs and sample project
+#   scripts/dev.sh screenshots [SCENE...]  every dialog and armakon-gui in a real window under Xvfb -> docs/screenshots/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -98,15 +99,31 @@ case "${1:-}" in
       rm -rf "$corpus"
     done
     ;;
+  gui)
+    deps
+    build build -DARMAKON_BUILD_TESTS=OFF -DARMAKON_BUILD_BENCH=OFF
+    ./build/armakon-gui data/samples/projects/heating.armakon --catalogs data/samples/catalogs
+    ;;
   screenshots)
     deps
     build build -DARMAKON_BUILD_TESTS=OFF -DARMAKON_BUILD_BENCH=OFF
     cmake --build build -j "$jobs" --target armakon_qt_screenshots
     mkdir -p docs/screenshots
-    xvfb-run -a -s '-screen 0 1600x1200x24' ./build/qt/armakon_qt_screenshots data/samples docs/screenshots "${@:2}"
+    # Without names every picture is taken; the name armakon-gui stands for the application's
+    # main window (the sample project open, a differential-pressure regulator sized).
+    scenes=()
+    for scene in "${@:2}"; do [ "$scene" = armakon-gui ] || scenes+=("$scene"); done
+    if [ $# -eq 1 ] || [ ${#scenes[@]} -gt 0 ]; then
+      xvfb-run -a -s '-screen 0 1600x1200x24' ./build/qt/armakon_qt_screenshots data/samples docs/screenshots "${scenes[@]}"
+    fi
+    if [ $# -eq 1 ] || [ ${#scenes[@]} -lt $(($# - 1)) ]; then
+      xvfb-run -a -s '-screen 0 1600x1200x24' ./build/armakon-gui data/samples/projects/heating.armakon \
+        --catalogs data/samples/catalogs --kind 4450 --flow 0.8 --dp 71 --setpoint 200 --dn 20 \
+        --screenshot docs/screenshots/armakon-gui.png
+    fi
     ;;
   *)
-    sed -n '2,10p' "$0" | sed 's/^# \?//'
+    sed -n '2,11p' "$0" | sed 's/^# \?//'
     exit 2
     ;;
 esac

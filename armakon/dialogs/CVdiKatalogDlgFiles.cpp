@@ -14,17 +14,6 @@
 
 namespace armakon {
 
-namespace {
-
-std::tm localNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (::localtime_r(&now, &local) == nullptr) local = std::tm{};
-  return local;
-}
-
-}  // namespace
-
 void CVdiKatalogDlg::checkFile() {
   const CVDIDoc* document = chosenDocument();
   if (busy_ || document == nullptr) return;
@@ -34,7 +23,7 @@ void CVdiKatalogDlg::checkFile() {
   if (!path) return;
 
   StringList lines;
-  BuildCheckFile(lines, *document, localNow());
+  BuildCheckFile(lines, *document, LocalNow());
   CMiniReportUtil::instance().clear();
   refreshReportState();
   if (!WriteCheckFile(lines, *path)) {

@@ -14,6 +14,13 @@
 
 namespace armakon {
 
+std::tm LocalNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  if (::localtime_r(&now, &local) == nullptr) local = std::tm{};
+  return local;
+}
+
 namespace fs = std::filesystem;
 
 StringList ManufacturerInformation(const CVDIDoc& document) {

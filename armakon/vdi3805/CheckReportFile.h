@@ -27,6 +27,9 @@ class CVDIDoc;
 // empty when the document has no file header.
 StringList ManufacturerInformation(const CVDIDoc& document);
 
+// The local time now (the check file's creation date).
+std::tm LocalNow();
+
 // Appends the creation-date line for the given local time, an empty line and the
 // manufacturer information.
 void AppendCheckFileHeader(StringList& lines, const CVDIDoc& document, const std::tm& localTime);

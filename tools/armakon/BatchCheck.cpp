@@ -186,13 +186,6 @@ class Workers {
 
 }  // namespace
 
-std::tm LocalNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (::localtime_r(&now, &local) == nullptr) local = std::tm{};
-  return local;
-}
-
 int RunBatchCheck(const BatchCheckOptions& options) {
   std::vector<std::string> missing;
   const std::vector<std::string> files = CollectCheckFiles(options.paths, missing);

@@ -35,7 +35,4 @@ std::vector<std::string> ReportFileNames(const std::vector<std::string>& files);
 // 1 when a file has errors; else 0.
 int RunBatchCheck(const BatchCheckOptions& options);
 
-// The local time now (the check file's creation date).
-std::tm LocalNow();
-
 }  // namespace armakon::tool

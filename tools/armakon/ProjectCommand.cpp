@@ -1,5 +1,5 @@
 // armakon project: a small project file holding the valve containers' entries, so that the
-// sizing searches can be tried from a shell (see ProjectFile.h for the file).
+// sizing searches can be tried from a shell (see armakon/containers/ProjectFile.h for the file).
 //
 //   armakon project add PROJECT --kind KIND [--global|--local] [--group NAME] MODEL.vam
 //   armakon project list PROJECT
@@ -9,10 +9,11 @@
 #include <string>
 
 #include "armakon/containers/ArmaturenModell.h"
+#include "armakon/containers/ProjectFile.h"
 #include "armakon/containers/HzArmaturContainer.h"
 #include "armakon/containers/TwArmaturContainer.h"
 #include "tools/armakon/Commands.h"
-#include "tools/armakon/ProjectFile.h"
+#include "tools/armakon/KindNames.h"
 #include "tools/armakon/ToolMessages.h"
 
 namespace armakon::tool {

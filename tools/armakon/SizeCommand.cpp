@@ -1,6 +1,7 @@
-// armakon size: runs a container's global sizing search on a project file (see ProjectFile.h),
-// or with --local the search within one entry, and prints the chosen valve, its setting and
-// the kv it realises (or, for the heating regulators, what their settings mean).
+// armakon size: runs a container's global sizing search on a project file
+// (armakon/containers/ProjectFile.h), or with --local the search within one entry, and prints
+// the chosen valve, its setting and the kv it realises (or, for the heating regulators, what
+// their settings mean).
 //
 //   armakon size PROJECT --kind KIND --kv KV [--dn DN] [--from-open] [--keep ID:DN]
 //                [--group NAME] [--kv-max KV]
@@ -9,8 +10,8 @@
 //   drinking water: [--flow V] [--temperature T] [--area 1|2] [--pressure P] [--keep-dim]
 //                [--local ID]
 //
-// Each kind that can be sized names its search in kSearches (or in the table of its
-// container's own file, see SizeCommand.h); a new kind is one more row.
+// Each kind that can be sized has its row in the library's tables (armakon/containers/
+// SizeSearch.h); a new kind is one more row there.
 
 #include <cstdio>
 #include <memory>
@@ -18,10 +19,11 @@
 #include <string>
 
 #include "armakon/components/NumberText.h"
+#include "armakon/containers/ProjectFile.h"
 #include "armakon/containers/RnArmaturContainer.h"
+#include "armakon/containers/SizeSearch.h"
 #include "tools/armakon/Commands.h"
-#include "tools/armakon/ProjectFile.h"
-#include "tools/armakon/SizeCommand.h"
+#include "tools/armakon/KindNames.h"
 #include "tools/armakon/ToolMessages.h"
 
 namespace armakon::tool {
@@ -51,55 +53,9 @@ struct SizeOptions {
   std::string pressure;
 };
 
-bool fixedResistance(const RnArmaturContainer& container, enArmaturenTyp kind, const SizeRequest& request,
-                     ARMATUR& record) {
-  return container.findGlobalFestwiderstand(request.group, kind, record);
-}
-
-bool adjustableResistance(const RnArmaturContainer& container, enArmaturenTyp kind, const SizeRequest& request,
-                          ARMATUR& record) {
-  return container.findGlobalVariablenWiderstand(request.kv, kind, record, !request.keep, request.fromOpen);
-}
-
-bool thermostaticValve(const RnArmaturContainer& container, enArmaturenTyp, const SizeRequest& request,
-                       ARMATUR& record) {
-  return container.findGlobalVariablesTHKV(request.kv, request.kvMax, request.fromOpen, record);
-}
-
-std::string kvMissing(const SizeRequest& request) { return request.hasKv ? "" : "--kv"; }
-
-constexpr SizeSearch kSearches[] = {
-    {HZ_ALLGEMEINE_ARMATUREN, "fixed resistance", fixedResistance, false},
-    {TW_ALLGEMEINE_ARMATUREN, "fixed resistance", fixedResistance, false},
-    {HZ_THERMOSTATVENTIL, "thermostatic valve", thermostaticValve, false, kvMissing},
-    {HZ_RUECKLAUFVERSCHRAUBUNG, "adjustable resistance", adjustableResistance, true, kvMissing},
-    {HZ_STRANGREGULIERVENTIL_DROSSEL, "adjustable resistance", adjustableResistance, true, kvMissing},
-    {TW_STRANGREGULIERVENTIL, "adjustable resistance", adjustableResistance, true, kvMissing},
-};
-
-// Every table of rows: the shared searches first, then each container's own.
-std::span<const std::span<const SizeSearch>> searchTables() {
-  static const std::span<const SizeSearch> tables[] = {kSearches, heatingSizeSearches(),
-                                                       drinkingWaterSizeSearches()};
-  return tables;
-}
-
-// The row of the kind that the inputs select, else the kind's default row.
-const SizeSearch* searchFor(enArmaturenTyp kind, const SizeRequest& request) {
-  const SizeSearch* fallback = nullptr;
-  for (std::span<const SizeSearch> table : searchTables()) {
-    for (const SizeSearch& search : table) {
-      if (search.kind != kind) continue;
-      if (search.selects != nullptr && search.selects(request)) return &search;
-      if (search.selects == nullptr && fallback == nullptr) fallback = &search;
-    }
-  }
-  return fallback;
-}
-
 std::string searchHelpText() {
   std::string text;
-  for (std::span<const SizeSearch> table : searchTables()) {
+  for (std::span<const SizeSearch> table : sizeSearchTables()) {
     for (const SizeSearch& search : table) {
       text += "  " + std::to_string(static_cast<int>(search.kind)) + " " + kindShortName(search.kind) + ": " +
               search.family + "\n";
@@ -135,20 +91,6 @@ bool parseOptionalNumber(const std::string& text, const char* option, std::optio
   return true;
 }
 
-// Whether the search chose a valve of the kind: a search may leave a record it was given
-// unchanged when it finds nothing, and that record may name an entry of another kind.
-bool choseKind(const RnArmaturContainer& container, enArmaturenTyp kind, const ARMATUR& record) {
-  return container.getArmatur(record) != nullptr && container.getArmaturenModell(record).getTyp() == kind;
-}
-
-// Whether the project has an entry of that id in the container (global or local list).
-bool hasEntry(const RnArmaturContainer& container, int id) {
-  ARMATUR record;
-  record.modellId = id;
-  return !container.getArmaturenModellAsList(record, false).empty() ||
-         !container.getArmaturenModellAsList(record, true).empty();
-}
-
 void printField(const char* label, const std::string& value) {
   std::fputs((std::string(label) + "\t" + (value.empty() ? std::string("-") : value) + "\n").c_str(), stdout);
 }
@@ -180,7 +122,7 @@ int runSize(const SizeOptions& options) {
   request.keepDim = options.keepDim;
   request.local = options.local != 0;  // draw-off fittings need --local among their inputs
 
-  const SizeSearch* search = searchFor(kind, request);
+  const SizeSearch* search = findSizeSearch(kind, request);
   if (search == nullptr) {
     return fail("kind " + std::to_string(static_cast<int>(kind)) + " (" + getVentilName(kind) +
                 ") has no sizing search here (see 'armakon size --help')");
@@ -210,11 +152,12 @@ int runSize(const SizeOptions& options) {
   if (!loadProject(options.project, false, read, error)) return fail(error);
   const RnArmaturContainer* container = containerForKind(kind);
   if (container == nullptr) return fail("kind " + std::to_string(static_cast<int>(kind)) + " has no container");
-  if (request.local && !hasEntry(*container, options.local)) {
+  if (request.local && !hasSizeEntry(*container, options.local)) {
     return fail("the project has no entry " + std::to_string(options.local) + " among its " +
                 (isHeizungsTyp(kind) ? "heating" : "drinking-water") + " valves");
   }
-  if (!search->run(*container, kind, request, record) || !choseKind(*container, kind, record)) {
+  SizeLines lines;
+  if (!runSizeSearch(*search, *container, kind, request, record, lines)) {
     return fail("nothing suitable: no " + std::string(search->family) + " of kind " +
                     std::to_string(static_cast<int>(kind)) + " (" + getVentilName(kind) + ")" +
                     (request.local ? " in entry " + std::to_string(options.local)
@@ -222,19 +165,7 @@ int runSize(const SizeOptions& options) {
                     " fits",
                 1);
   }
-  double kvIst = 0.0;
-  const bool hasKv = container->getKvIst(record, kvIst);
-  printField("model id", std::to_string(record.modellId));
-  printField("manufacturer", container->getManufacturer(record));
-  printField("model", container->getModelType(record));
-  printField("DN", std::to_string(record.dimension));
-  if (search->report != nullptr) {
-    search->report(*container, request, record);
-    return 0;
-  }
-  printField("setting", std::to_string(record.einstellung));
-  printField("setting text", container->getEinstellung(record, true));
-  printField("kv", hasKv ? formatC("%g", kvIst) : std::string());
+  for (const SizeLine& line : lines) printField(line.key, line.value);
   return 0;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The armakon tool's project file: the valve containers' persisted lists in one text file, so
-// that valve sizing can be tried from a shell.
+// The project file of the armakon tool and the desktop application: the valve containers'
+// persisted lists in one text file, so that valve sizing can be tried without a host.
 //
 // The file is an attribute tree (armakon/components/ProNode.h):
 //
@@ -15,26 +15,23 @@
 //   [ENDE_Trinkwasser]
 //   [ENDE_ArmakonProjekt]
 //
-// What the tool does not understand survives a rewrite unchanged: further attributes and
+// What this reader does not understand survives a rewrite unchanged: further attributes and
 // sections anywhere, and within a list every section that is no entry under the key "armakon"
-// the container could read (entries of other hosts, damaged ones). Only the tool's own
-// entries and the list's id counter are written anew, after the kept sections.
+// the container could read (entries of other hosts, damaged ones). Only the own entries and
+// the list's id counter are written anew, after the kept sections.
 //
-// The file is written atomically. Kinds are given by number (4445..4457, 5556..5564) or by the
-// short names of kindShortNames().
+// The file is written atomically. Failures come back as one German sentence (translated).
 
 #include <memory>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "armakon/components/ProNode.h"
 #include "armakon/containers/RnArmaturContainer.h"
 #include "armakon/containers/enArmaturenTyp.h"
 
-namespace armakon::tool {
+namespace armakon {
 
-// The key text under which the tool's entries are persisted.
+// The key text under which the own entries are persisted.
 inline constexpr const char* kProjectKey = "armakon";
 
 // The project file as read, for a rewrite to carry over what the containers do not hold.
@@ -44,7 +41,8 @@ struct ProjectTree {
 
 // Loads the project into HzArmaturContainer::instance() and TwArmaturContainer::instance()
 // (both emptied first), and the file's whole tree into read. A missing file gives empty
-// containers when mayBeMissing is true. False with a one-line reason in error otherwise.
+// containers when mayBeMissing is true. False with a one-line reason in error otherwise (the
+// containers are then empty).
 bool loadProject(const std::string& path, bool mayBeMissing, ProjectTree& read, std::string& error);
 // Writes both containers into the project file, with everything else of read unchanged;
 // false with a reason in error.
@@ -54,13 +52,4 @@ bool saveProject(const std::string& path, const ProjectTree& read, std::string& 
 // 5556..5564; null for any other value.
 RnArmaturContainer* containerForKind(enArmaturenTyp kind);
 
-// A kind given as its number or short name (case ignored); false for anything else.
-bool parseKind(const std::string& text, enArmaturenTyp& kind);
-// The short name of a kind ("" for none).
-std::string kindShortName(enArmaturenTyp kind);
-// Every kind with its short name, in kind order.
-const std::vector<std::pair<enArmaturenTyp, const char*>>& kindShortNames();
-// A help text listing the kinds: "4445 hz-allgemein (Allgemeine Armaturen)" one per line.
-std::string kindHelpText();
-
-}  // namespace armakon::tool
+}  // namespace armakon

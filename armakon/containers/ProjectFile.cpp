@@ -1,18 +1,17 @@
-#include "tools/armakon/ProjectFile.h"
+#include "armakon/containers/ProjectFile.h"
 
 #include <filesystem>
 #include <memory>
 #include <system_error>
 
 #include "armakon/components/AtomicFile.h"
-#include "armakon/components/NumberText.h"
+#include "armakon/components/FormatText.h"
 #include "armakon/components/ProNode.h"
-#include "armakon/components/hydStrUtil.h"
+#include "armakon/components/Translation.h"
 #include "armakon/containers/HzArmaturContainer.h"
 #include "armakon/containers/TwArmaturContainer.h"
-#include "tools/armakon/ToolMessages.h"
 
-namespace armakon::tool {
+namespace armakon {
 
 namespace {
 
@@ -101,22 +100,22 @@ bool loadProject(const std::string& path, bool mayBeMissing, ProjectTree& read, 
   const std::filesystem::file_status status = std::filesystem::status(path, ec);
   if (status.type() == std::filesystem::file_type::not_found) {
     if (mayBeMissing) return true;
-    error = path + ": no such project file";
+    error = FormatText(Translate("Die Projektdatei %s gibt es nicht."), {path});
     return false;
   }
   if (status.type() == std::filesystem::file_type::directory) {
-    error = path + ": is a folder, not a project file";
+    error = FormatText(Translate("%s ist ein Ordner, keine Projektdatei."), {path});
     return false;
   }
   std::string text;
   if (!readWholeFile(path, text)) {
-    error = path + ": cannot be read: " + systemReason();
+    error = FormatText(Translate("Die Projektdatei %s kann nicht gelesen werden."), {path});
     return false;
   }
   read.root = CProNodeBase::ReadFromString(text, 0, false);
   if (read.root == nullptr || read.root->getName() != kRootName) {
     read.root.reset();
-    error = path + ": not an armakon project file";
+    error = FormatText(Translate("%s ist keine Armakon-Projektdatei."), {path});
     return false;
   }
   for (const ContainerSlot& slot : slots()) {
@@ -153,7 +152,7 @@ bool saveProject(const std::string& path, const ProjectTree& read, std::string& 
   std::string text;
   root.WriteToString(text, false, true);
   if (!writeFileAtomically(path, text)) {
-    error = "cannot write " + path + ": " + systemReason();
+    error = FormatText(Translate("Die Projektdatei %s kann nicht geschrieben werden."), {path});
     return false;
   }
   return true;
@@ -165,58 +164,4 @@ RnArmaturContainer* containerForKind(enArmaturenTyp kind) {
   return nullptr;
 }
 
-const std::vector<std::pair<enArmaturenTyp, const char*>>& kindShortNames() {
-  static const std::vector<std::pair<enArmaturenTyp, const char*>> names = {
-      {HZ_ALLGEMEINE_ARMATUREN, "hz-allgemein"},
-      {HZ_THERMOSTATVENTIL, "thkv"},
-      {HZ_RUECKLAUFVERSCHRAUBUNG, "rlv"},
-      {HZ_STRANGREGULIERVENTIL_DROSSEL, "srv-drossel"},
-      {HZ_STRANGREGULIERVENTIL_ABSPERRUNG, "srv-absperrung"},
-      {HZ_DIFFERENZDRUCKREGLER, "ddr"},
-      {HZ_DIFFERENZDRUCKGEBER, "ddr-geber"},
-      {HZ_DURCHFLUSSREGLER, "dfr"},
-      {HZ_DREIWEGE_MISCHARMATUR, "mischer"},
-      {HZ_DIFFERENZDRUCK_DURCHFLUSSREGLER, "ddr-dfr"},
-      {HZ_DREIWEGE_VERTEILARMATUR, "verteiler"},
-      {HZ_ZWEIWEGE_REGELARMATUR, "regelarmatur"},
-      {HZ_EINROHRVERSCHRAUBUNG, "einrohr"},
-      {TW_ALLGEMEINE_ARMATUREN, "tw-allgemein"},
-      {TW_STRANGREGULIERVENTIL, "tw-srv"},
-      {TW_THERMOSTATISCHES_STRANGREGULIERVENTIL, "tw-thermo-srv"},
-      {TW_RUECKFLUSSVERHINDERER, "rfv"},
-      {TW_ENTNAHMEARMATUR, "entnahme"},
-      {TW_ENTNAHMEARMATUR_RFV, "entnahme-rfv"},
-      {TW_ROHRTRENNER, "rohrtrenner"},
-      {TW_DRUCKREGLER, "druckregler"},
-      {TW_WASSERZAEHLER, "zaehler"},
-  };
-  return names;
-}
-
-bool parseKind(const std::string& text, enArmaturenTyp& kind) {
-  int number = 0;
-  for (const auto& [value, name] : kindShortNames()) {
-    if (hydStrUtil::EqualsNoCase(text, name) || (parseInt(text, number) && number == value)) {
-      kind = value;
-      return true;
-    }
-  }
-  return false;
-}
-
-std::string kindShortName(enArmaturenTyp kind) {
-  for (const auto& [value, name] : kindShortNames()) {
-    if (value == kind) return name;
-  }
-  return "";
-}
-
-std::string kindHelpText() {
-  std::string text;
-  for (const auto& [value, name] : kindShortNames()) {
-    text += "  " + std::to_string(value) + " " + name + " (" + getVentilName(value) + ")\n";
-  }
-  return text;
-}
-
-}  // namespace armakon::tool
+}  // namespace armakon

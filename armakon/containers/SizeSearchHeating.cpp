@@ -1,9 +1,8 @@
-// armakon size for the heating regulators: differential-pressure regulators (alone and with
-// flow regulator), flow regulators, thermostatic valves with flow limitation (kind 4446 with
-// --flow) and one-pipe fittings. Each searches the global list, or with --local ID the one
-// entry ID, and prints the setting(s), the setting text and what the setting means.
+// The sizing rows of the heating regulators: differential-pressure regulators (alone and with
+// flow regulator), flow regulators, thermostatic valves with flow limitation (kind 4446 with a
+// flow) and one-pipe fittings. Each searches the global list, or the one entry the record
+// names, and reports the setting(s), the setting text and what the setting means.
 
-#include <cstdio>
 #include <string>
 
 #include "armakon/components/NumberText.h"
@@ -12,43 +11,24 @@
 #include "armakon/model/CKurve14.h"
 #include "armakon/model/hydArmaturDDR.h"
 #include "armakon/model/hydArmaturEAV.h"
-#include "tools/armakon/SizeCommand.h"
+#include "armakon/containers/SizeSearch.h"
+#include "armakon/containers/SizeSearchSupport.h"
 
-namespace armakon::tool {
+namespace armakon {
 
 namespace {
 
-// The density the tool's derived kv values assume: water of 1000 kg/m³.
+// The density the derived kv values assume: water of 1000 kg/m³.
 constexpr double kWaterDensity = 1000.0;
 
 const HzArmaturContainer* heating(const RnArmaturContainer& container) {
   return dynamic_cast<const HzArmaturContainer*>(&container);
 }
 
-void printLine(const char* label, const std::string& value) {
-  std::fputs((std::string(label) + "\t" + (value.empty() ? std::string("-") : value) + "\n").c_str(), stdout);
-}
-
-std::string number(double value, const char* unit = "") {
-  std::string text = formatC("%g", value);
-  if (*unit != '\0') text += std::string(" ") + unit;
-  return text;
-}
-
 // The kv a differential-pressure regulator is chosen for: --kv, or the kv of --flow at --dp.
 double regulatorKv(const SizeRequest& r) {
   if (r.hasKv || !r.flow || !r.dp) return r.kv;
   return HzArmaturContainer::_kvWert(*r.flow, HzArmaturContainer::mbar_Pa(*r.dp), kWaterDensity);
-}
-
-std::string joinMissing(std::initializer_list<std::pair<bool, const char*>> inputs) {
-  std::string missing;
-  for (const auto& [given, name] : inputs) {
-    if (given) continue;
-    if (!missing.empty()) missing += ", ";
-    missing += name;
-  }
-  return missing;
 }
 
 // --- differential-pressure regulator (4450) ---
@@ -58,7 +38,7 @@ std::string regulatorMissing(const SizeRequest& r) {
                       {r.hasKv || (r.flow && r.dp), "--kv (or --flow and --dp)"}});
 }
 
-bool sizeRegulator(const RnArmaturContainer& container, enArmaturenTyp, const SizeRequest& r, ARMATUR& record) {
+bool sizeRegulator(const RnArmaturContainer& container, enArmaturenTyp, SizeRequest& r, ARMATUR& record) {
   const HzArmaturContainer* hz = heating(container);
   if (hz == nullptr) return false;
   const double kv = regulatorKv(r);
@@ -66,22 +46,23 @@ bool sizeRegulator(const RnArmaturContainer& container, enArmaturenTyp, const Si
                  : hz->findGlobalDiffdruckregler(kv, *r.setpoint, record, r.keepDim);
 }
 
-void printSetpoint(const HzArmaturContainer& hz, const ARMATUR& record) {
+void addSetpoint(const HzArmaturContainer& hz, const ARMATUR& record, SizeLines& lines) {
   const hydVDIArmaturen::hydArmatur* variant = hz.getArmatur(record);
   if (variant == nullptr || !variant->IsKindOf(hydVDIArmaturen::hydArmaturDDR::GetThisClass())) return;
   const auto* regulator = static_cast<const hydVDIArmaturen::hydArmaturDDR*>(variant);
   if (record.einstellung < 0 || record.einstellung >= regulator->getKennlinieDp().getCount()) return;
-  printLine("setpoint", number(regulator->getKennlinieDp().getAt(record.einstellung).y, "mbar"));
+  addLine(lines, "setpoint", sizeNumber(regulator->getKennlinieDp().getAt(record.einstellung).y, "mbar"));
 }
 
-void reportRegulator(const RnArmaturContainer& container, const SizeRequest& r, const ARMATUR& record) {
+void reportRegulator(const RnArmaturContainer& container, const SizeRequest& r,
+                     const ARMATUR& record, SizeLines& lines) {
   const HzArmaturContainer& hz = *heating(container);
   const double kv = regulatorKv(r);
-  printLine("kv", number(kv));
-  printLine("setting", std::to_string(record.einstellung));
-  printSetpoint(hz, record);
-  printLine("setting text", hz.getEinstellungDDR(record, kv));
-  printLine("p-deviation", number(hz.getPAbweichungDDR(record, kv), "Pa"));
+  addLine(lines, "kv", sizeNumber(kv));
+  addLine(lines, "setting", std::to_string(record.einstellung));
+  addSetpoint(hz, record, lines);
+  addLine(lines, "setting text", hz.getEinstellungDDR(record, kv));
+  addLine(lines, "p-deviation", sizeNumber(hz.getPAbweichungDDR(record, kv), "Pa"));
 }
 
 // --- differential-pressure and flow regulator (4454) ---
@@ -92,7 +73,7 @@ std::string combinedMissing(const SizeRequest& r) {
                       {r.hasKv || r.dp.has_value(), "--kv (or --dp)"}});
 }
 
-bool sizeCombined(const RnArmaturContainer& container, enArmaturenTyp, const SizeRequest& r, ARMATUR& record) {
+bool sizeCombined(const RnArmaturContainer& container, enArmaturenTyp, SizeRequest& r, ARMATUR& record) {
   const HzArmaturContainer* hz = heating(container);
   if (hz == nullptr) return false;
   const double kv = regulatorKv(r);
@@ -100,36 +81,35 @@ bool sizeCombined(const RnArmaturContainer& container, enArmaturenTyp, const Siz
                  : hz->findGlobalDiffdruckreglerDFR(kv, *r.setpoint, *r.flow, record, r.keepDim);
 }
 
-void printKvMax(const HzArmaturContainer& hz, const SizeRequest& r, const ARMATUR& record) {
+void addKvMax(const HzArmaturContainer& hz, const SizeRequest& r, const ARMATUR& record, SizeLines& lines) {
   double kvMax = 0.0;
   const bool known = hz.getKvMaxDFR(record, *r.flow, kWaterDensity, kvMax);
-  printLine("kv max", known ? number(kvMax) : std::string());
+  addLine(lines, "kv max", known ? sizeNumber(kvMax) : std::string());
 }
 
-void reportCombined(const RnArmaturContainer& container, const SizeRequest& r, const ARMATUR& record) {
+void reportCombined(const RnArmaturContainer& container, const SizeRequest& r,
+                    const ARMATUR& record, SizeLines& lines) {
   const HzArmaturContainer& hz = *heating(container);
   const double kv = regulatorKv(r);
-  printLine("kv", number(kv));
-  printLine("setting", std::to_string(record.einstellung));
-  printLine("flow setting", std::to_string(record.einstellung2));
-  printSetpoint(hz, record);
-  printLine("setting text", hz.getEinstellungDDR_DFR(record, kv, 0.0));
-  printLine("p-deviation", number(hz.getPAbweichungDDR(record, kv), "Pa"));
-  printKvMax(hz, r, record);
+  addLine(lines, "kv", sizeNumber(kv));
+  addLine(lines, "setting", std::to_string(record.einstellung));
+  addLine(lines, "flow setting", std::to_string(record.einstellung2));
+  addSetpoint(hz, record, lines);
+  addLine(lines, "setting text", hz.getEinstellungDDR_DFR(record, kv, 0.0));
+  addLine(lines, "p-deviation", sizeNumber(hz.getPAbweichungDDR(record, kv), "Pa"));
+  addKvMax(hz, r, record, lines);
 }
 
 // --- flow regulator (4452) and thermostatic valve with flow limitation (4446 with --flow) ---
 
-std::string flowMissing(const SizeRequest& r) { return joinMissing({{r.flow.has_value(), "--flow"}}); }
-
-bool sizeFlowRegulator(const RnArmaturContainer& container, enArmaturenTyp, const SizeRequest& r, ARMATUR& record) {
+bool sizeFlowRegulator(const RnArmaturContainer& container, enArmaturenTyp, SizeRequest& r, ARMATUR& record) {
   const HzArmaturContainer* hz = heating(container);
   if (hz == nullptr) return false;
   return r.local ? hz->findLocalDurchflussregler(*r.flow, record, r.keepDim)
                  : hz->findGlobalDurchflussregler(*r.flow, record, r.keepDim);
 }
 
-bool sizeFlowLimitedThkv(const RnArmaturContainer& container, enArmaturenTyp, const SizeRequest& r,
+bool sizeFlowLimitedThkv(const RnArmaturContainer& container, enArmaturenTyp, SizeRequest& r,
                          ARMATUR& record) {
   const HzArmaturContainer* hz = heating(container);
   if (hz == nullptr) return false;
@@ -139,11 +119,12 @@ bool sizeFlowLimitedThkv(const RnArmaturContainer& container, enArmaturenTyp, co
 
 bool flowGiven(const SizeRequest& r) { return r.flow.has_value(); }
 
-void reportFlowRegulator(const RnArmaturContainer& container, const SizeRequest& r, const ARMATUR& record) {
+void reportFlowRegulator(const RnArmaturContainer& container, const SizeRequest& r,
+                         const ARMATUR& record, SizeLines& lines) {
   const HzArmaturContainer& hz = *heating(container);
-  printLine("setting", std::to_string(record.einstellung));
-  printLine("setting text", hz.getEinstellung(record, true));
-  printKvMax(hz, r, record);
+  addLine(lines, "setting", std::to_string(record.einstellung));
+  addLine(lines, "setting text", hz.getEinstellung(record, true));
+  addKvMax(hz, r, record, lines);
 }
 
 // --- one-pipe fitting (4457) ---
@@ -152,22 +133,22 @@ std::string onePipeMissing(const SizeRequest& r) {
   return joinMissing({{r.share.has_value(), "--share"}, {r.kvRadiator.has_value(), "--kv-radiator"}});
 }
 
-bool sizeOnePipe(const RnArmaturContainer& container, enArmaturenTyp, const SizeRequest& r, ARMATUR& record) {
+bool sizeOnePipe(const RnArmaturContainer& container, enArmaturenTyp, SizeRequest& r, ARMATUR& record) {
   const HzArmaturContainer* hz = heating(container);
   if (hz == nullptr) return false;
   return r.local ? hz->findLocalEinrohrVerschraubung(*r.share, *r.kvRadiator, record)
                  : hz->findGlobalEinrohrVerschraubung(*r.share, *r.kvRadiator, record);
 }
 
-void reportOnePipe(const RnArmaturContainer& container, const SizeRequest& r, const ARMATUR& record) {
+void reportOnePipe(const RnArmaturContainer& container, const SizeRequest& r, const ARMATUR& record, SizeLines& lines) {
   const HzArmaturContainer& hz = *heating(container);
-  printLine("setting", std::to_string(record.einstellung));
-  printLine("setting text", hz.getEinstellung(record, true));
+  addLine(lines, "setting", std::to_string(record.einstellung));
+  addLine(lines, "setting text", hz.getEinstellung(record, true));
   double bypass = 0.0;
   double branch = 0.0;
   const bool known = hz.getKvIstEAV(record, bypass, branch);
-  printLine("kv bypass", known ? number(bypass) : std::string());
-  printLine("kv radiator branch", known ? number(branch) : std::string());
+  addLine(lines, "kv bypass", known ? sizeNumber(bypass) : std::string());
+  addLine(lines, "kv radiator branch", known ? sizeNumber(branch) : std::string());
   // getKvIstEAV succeeded: the record names a one-pipe fitting and a node of its curve.
   std::string share;
   if (known) {
@@ -175,7 +156,7 @@ void reportOnePipe(const RnArmaturContainer& container, const SizeRequest& r, co
     share = formatC("%.3f", HzArmaturContainer::getHKMassenstromAnteil(
                                 fitting->getKurve14().getAt(record.einstellung), *r.kvRadiator));
   }
-  printLine("radiator share", share);
+  addLine(lines, "radiator share", share);
 }
 
 constexpr SizeSearch kHeatingSearches[] = {
@@ -194,4 +175,4 @@ constexpr SizeSearch kHeatingSearches[] = {
 
 std::span<const SizeSearch> heatingSizeSearches() { return kHeatingSearches; }
 
-}  // namespace armakon::tool
+}  // namespace armakon

@@ -1,13 +1,10 @@
-// armakon size for the drinking-water kinds: thermostatic circulation balancing valves, water
-// meters, backflow preventers, pipe separators, pressure reducers and (with --local ID)
-// draw-off fittings. Each searches the global list, or with --local ID the one entry ID, and
-// prints the setting(s), the setting text and what the choice means.
+// The sizing rows of the drinking-water kinds: thermostatic circulation balancing valves, water
+// meters, backflow preventers, pipe separators, pressure reducers and (within one local entry)
+// draw-off fittings. Each searches the global list, or the one entry the record names, and
+// reports the setting(s), the setting text and what the choice means.
 
-#include <cstdio>
-#include <initializer_list>
 #include <limits>
 #include <string>
-#include <utility>
 
 #include "armakon/components/CHydrixInterpolation.h"
 #include "armakon/components/NumberText.h"
@@ -16,9 +13,10 @@
 #include "armakon/model/hydArmaturSicherung.h"
 #include "armakon/model/hydArmaturThermoDross.h"
 #include "armakon/model/hydArmaturZaehler.h"
-#include "tools/armakon/SizeCommand.h"
+#include "armakon/containers/SizeSearch.h"
+#include "armakon/containers/SizeSearchSupport.h"
 
-namespace armakon::tool {
+namespace armakon {
 
 namespace {
 
@@ -39,67 +37,44 @@ const Typed* chosenAs(const TwArmaturContainer& tw, const ARMATUR& record) {
   return static_cast<const Typed*>(variant);
 }
 
-void printLine(const char* label, const std::string& value) {
-  std::fputs((std::string(label) + "\t" + (value.empty() ? std::string("-") : value) + "\n").c_str(), stdout);
-}
-
-std::string number(double value, const char* unit = "") {
-  std::string text = formatC("%g", value);
-  if (*unit != '\0') text += std::string(" ") + unit;
-  return text;
-}
-
-std::string joinMissing(std::initializer_list<std::pair<bool, const char*>> inputs) {
-  std::string missing;
-  for (const auto& [given, name] : inputs) {
-    if (given) continue;
-    if (!missing.empty()) missing += ", ";
-    missing += name;
-  }
-  return missing;
-}
-
 // --- thermostatic circulation balancing valve (5558) ---
-
-// The regulator temperature the last search chose (the tool runs one search per call).
-double g_regulatorTemperature = -1.0;
 
 std::string thermoMissing(const SizeRequest& r) {
   return joinMissing({{r.hasKv, "--kv"}, {r.temperature.has_value(), "--temperature"}});
 }
 
-bool sizeThermo(const RnArmaturContainer& container, enArmaturenTyp, const SizeRequest& r, ARMATUR& record) {
+bool sizeThermo(const RnArmaturContainer& container, enArmaturenTyp, SizeRequest& r, ARMATUR& record) {
   const TwArmaturContainer* tw = drinkingWater(container);
   if (tw == nullptr) return false;
   double unused = 0.0;
-  return r.local ? tw->findLocalThermoDrossel(r.kv, *r.temperature, g_regulatorTemperature, record, r.keepDim)
-                 : tw->findGlobalThermoDrossel(r.kv, *r.temperature, g_regulatorTemperature, unused, record,
+  return r.local ? tw->findLocalThermoDrossel(r.kv, *r.temperature, r.regulatorTemperature, record, r.keepDim)
+                 : tw->findGlobalThermoDrossel(r.kv, *r.temperature, r.regulatorTemperature, unused, record,
                                                r.keepDim);
 }
 
 std::string curveTemperature(const hydArmaturThermoDross& valve, int index) {
   if (index < 0 || index >= valve.getCount()) return "?";
-  return number(valve.getKurveAt(index).getTemperatur(), "°C");
+  return sizeNumber(valve.getKurveAt(index).getTemperatur(), "°C");
 }
 
-void reportThermo(const RnArmaturContainer& container, const SizeRequest& r, const ARMATUR& record) {
+void reportThermo(const RnArmaturContainer& container, const SizeRequest& r, const ARMATUR& record, SizeLines& lines) {
   const TwArmaturContainer& tw = *drinkingWater(container);
-  printLine("settings", std::to_string(record.einstellung) + ", " + std::to_string(record.einstellung2));
+  addLine(lines, "settings", std::to_string(record.einstellung) + ", " + std::to_string(record.einstellung2));
   const hydArmaturThermoDross* valve = chosenAs<hydArmaturThermoDross>(tw, record);
   if (valve == nullptr) return;
-  printLine("setting text",
+  addLine(lines, "setting text",
             curveTemperature(*valve, record.einstellung) + ", " + curveTemperature(*valve, record.einstellung2));
-  printLine("regulator temperature", formatC("%.2f °C", g_regulatorTemperature));
+  addLine(lines, "regulator temperature", formatC("%.2f °C", r.regulatorTemperature));
   // The kv the valve reaches at the water temperature with its regulator so set.
   CHydrixInterpolation function;
-  const bool known = valve->getFunktion(function, g_regulatorTemperature, true);
+  const bool known = valve->getFunktion(function, r.regulatorTemperature, true);
   const double kv = known ? function.GetY(*r.temperature, true) : CHydrixInterpolation::kNoValue;
-  printLine("kv", kv != CHydrixInterpolation::kNoValue ? number(kv) : std::string());
+  addLine(lines, "kv", kv != CHydrixInterpolation::kNoValue ? sizeNumber(kv) : std::string());
   // The host's choice list of regulator temperatures, at the chosen one.
   SimpleHostDoubleList choices;
-  tw.fillEinstellungsCombo(choices, record, g_regulatorTemperature);
+  tw.fillEinstellungsCombo(choices, record, r.regulatorTemperature);
   const int selected = choices.getCurSel();
-  printLine("setting choice", selected >= 0 ? choices.getText(selected) + " (" + std::to_string(selected + 1) +
+  addLine(lines, "setting choice", selected >= 0 ? choices.getText(selected) + " (" + std::to_string(selected + 1) +
                                                   " of " + std::to_string(choices.getCount()) + ")"
                                             : std::string());
 }
@@ -119,7 +94,7 @@ std::string meterMissing(const SizeRequest& r) {
   return joinMissing({{r.flow.has_value(), "--flow"}, {areaGiven(r), "--area 1 (cold water) or 2 (hot water)"}});
 }
 
-bool sizeMeter(const RnArmaturContainer& container, enArmaturenTyp, const SizeRequest& r, ARMATUR& record) {
+bool sizeMeter(const RnArmaturContainer& container, enArmaturenTyp, SizeRequest& r, ARMATUR& record) {
   const TwArmaturContainer* tw = drinkingWater(container);
   if (tw == nullptr) return false;
   const auto area = isArea(r, hydArmaturZaehler::Warmwasser) ? hydArmaturZaehler::Warmwasser
@@ -128,23 +103,21 @@ bool sizeMeter(const RnArmaturContainer& container, enArmaturenTyp, const SizeRe
                  : tw->findGlobalZaehler(area, *r.flow, record, r.keepDim);
 }
 
-void reportMeter(const RnArmaturContainer& container, const SizeRequest&, const ARMATUR& record) {
+void reportMeter(const RnArmaturContainer& container, const SizeRequest&, const ARMATUR& record, SizeLines& lines) {
   const hydArmaturZaehler* meter = chosenAs<hydArmaturZaehler>(*drinkingWater(container), record);
   if (meter == nullptr) return;
-  printLine("Qn", number(meter->getQn(), "m³/h"));
-  printLine("flow range", number(meter->getQmin()) + " .. " + number(meter->getQmax(), "m³/h"));
-  printLine("area of use", meter->getEinsatzbereichText());
+  addLine(lines, "Qn", sizeNumber(meter->getQn(), "m³/h"));
+  addLine(lines, "flow range", sizeNumber(meter->getQmin()) + " .. " + sizeNumber(meter->getQmax(), "m³/h"));
+  addLine(lines, "area of use", meter->getEinsatzbereichText());
 }
 
 // --- backflow preventer (5559) and pipe separator (5562) ---
-
-std::string flowMissing(const SizeRequest& r) { return joinMissing({{r.flow.has_value(), "--flow"}}); }
 
 // The search over the global list, or with --local over the list of the one entry the
 // record names. The local form keeps the record it was given when it chooses nothing, and
 // that record names the entry; so both run the list form with the model id cleared, which
 // names a variant only when the search chose one.
-bool sizeSafetyFitting(const RnArmaturContainer& container, enArmaturenTyp kind, const SizeRequest& r,
+bool sizeSafetyFitting(const RnArmaturContainer& container, enArmaturenTyp kind, SizeRequest& r,
                        ARMATUR& record) {
   const TwArmaturContainer* tw = drinkingWater(container);
   if (tw == nullptr) return false;
@@ -159,15 +132,16 @@ bool sizeSafetyFitting(const RnArmaturContainer& container, enArmaturenTyp kind,
   return TwArmaturContainer::findSicherungEx(list, *r.flow, record, kind, r.keepDim, limit);
 }
 
-void reportSafetyFitting(const RnArmaturContainer& container, const SizeRequest& r, const ARMATUR& record) {
+void reportSafetyFitting(const RnArmaturContainer& container, const SizeRequest& r,
+                         const ARMATUR& record, SizeLines& lines) {
   const hydArmaturSicherung* fitting = chosenAs<hydArmaturSicherung>(*drinkingWater(container), record);
   if (fitting == nullptr) return;
   const std::string& unit = fitting->getKurve().getEinheitx();
   const double dp = fitting->getDp(*r.flow);
-  printLine("pressure loss", dp != CHydrixInterpolation::kNoValue ? number(dp, unit.c_str()) : std::string());
-  printLine("opening pressure", number(fitting->getOefnDp(), unit.c_str()));
+  addLine(lines, "pressure loss", dp != CHydrixInterpolation::kNoValue ? sizeNumber(dp, unit.c_str()) : std::string());
+  addLine(lines, "opening pressure", sizeNumber(fitting->getOefnDp(), unit.c_str()));
   if (fitting->getArmType() == hydVDIArmaturen::ARMTYP_ROHRTRENNER) {
-    printLine("separator pressure", number(fitting->getTrennerDruck()));
+    addLine(lines, "separator pressure", sizeNumber(fitting->getTrennerDruck()));
   }
 }
 
@@ -175,27 +149,28 @@ void reportSafetyFitting(const RnArmaturContainer& container, const SizeRequest&
 
 std::string reducerMissing(const SizeRequest& r) { return joinMissing({{r.pressure.has_value(), "--pressure"}}); }
 
-bool sizeReducer(const RnArmaturContainer& container, enArmaturenTyp, const SizeRequest& r, ARMATUR& record) {
+bool sizeReducer(const RnArmaturContainer& container, enArmaturenTyp, SizeRequest& r, ARMATUR& record) {
   const TwArmaturContainer* tw = drinkingWater(container);
   if (tw == nullptr) return false;
   return r.local ? tw->findLocalDM(*r.pressure, 0.0, record, r.keepDim)
                  : tw->findGlobalDM(*r.pressure, 0.0, record, r.keepDim);
 }
 
-void reportReducer(const RnArmaturContainer& container, const SizeRequest&, const ARMATUR& record) {
+void reportReducer(const RnArmaturContainer& container, const SizeRequest&, const ARMATUR& record, SizeLines& lines) {
   const TwArmaturContainer& tw = *drinkingWater(container);
-  printLine("setting", std::to_string(record.einstellung));
-  printLine("setting text", tw.getEinstellung(record, false));
+  addLine(lines, "setting", std::to_string(record.einstellung));
+  addLine(lines, "setting text", tw.getEinstellung(record, false));
   const hydArmatur* variant = tw.getArmatur(record);
   const bool known = variant != nullptr && record.einstellung >= 0 && record.einstellung < variant->getKurve().getCount();
-  printLine("outlet pressure", known ? number(variant->getKurve().getAt(record.einstellung).y, "bar") : std::string());
+  addLine(lines, "outlet pressure",
+          known ? sizeNumber(variant->getKurve().getAt(record.einstellung).y, "bar") : std::string());
 }
 
 // --- draw-off fitting (5560, 5561): resolved within the record's local entry only ---
 
 std::string drawOffMissing(const SizeRequest& r) { return joinMissing({{r.local, "--local ID"}}); }
 
-bool sizeDrawOff(const RnArmaturContainer& container, enArmaturenTyp, const SizeRequest&, ARMATUR& record) {
+bool sizeDrawOff(const RnArmaturContainer& container, enArmaturenTyp, SizeRequest&, ARMATUR& record) {
   const TwArmaturContainer* tw = drinkingWater(container);
   if (tw == nullptr) return false;
   const hydArmatur* variant = tw->findLocalEntnahme(record);
@@ -204,11 +179,12 @@ bool sizeDrawOff(const RnArmaturContainer& container, enArmaturenTyp, const Size
   return true;
 }
 
-void reportDrawOff(const RnArmaturContainer& container, const SizeRequest&, const ARMATUR& record) {
+void reportDrawOff(const RnArmaturContainer& container, const SizeRequest&, const ARMATUR& record, SizeLines& lines) {
   const TwArmaturContainer& tw = *drinkingWater(container);
-  printLine("article number", tw.getArtikelNr(record));
+  addLine(lines, "article number", tw.getArtikelNr(record));
   const hydArmatur* variant = tw.getArmatur(record);
-  printLine("kvs", variant != nullptr && variant->getKvs() > 0.0 ? number(variant->getKvs(), "m³/h") : std::string());
+  const bool hasKvs = variant != nullptr && variant->getKvs() > 0.0;
+  addLine(lines, "kvs", hasKvs ? sizeNumber(variant->getKvs(), "m³/h") : std::string());
 }
 
 constexpr SizeSearch kDrinkingWaterSearches[] = {
@@ -229,4 +205,4 @@ constexpr SizeSearch kDrinkingWaterSearches[] = {
 
 std::span<const SizeSearch> drinkingWaterSizeSearches() { return kDrinkingWaterSearches; }
 
-}  // namespace armakon::tool
+}  // namespace armakon
