@@ -3,6 +3,7 @@
 
 #include <QListWidget>
 
+#include "armakon/components/hydCatalogManager.h"
 #include "armakon/platform/ModalDialog.h"
 #include "armakon/pumps/CPumpenDlg.h"
 #include "armakon/pumps/hydPumpenManager.h"
@@ -11,6 +12,8 @@
 namespace armakon::screenshots {
 
 void pumpChoiceScene(const std::filesystem::path& samples, const QString& png) {
+  // The product images lie in the manufacturers' catalog folders.
+  hydCatalogManager::getInstance().init((samples / "catalogs").string());
   hydPumpenManager katalog;
   if (!katalog.read((samples / "catalogs/Aqualis/Pumpen.PMP").string(), "") ||
       !katalog.read((samples / "catalogs/ThermaNord/ThermaNord.PMP").string(), "")) {
