@@ -16,7 +16,10 @@ void setUserInterfaceLoader(UserInterfaceLoader loader) noexcept {
 
 int showModal(ModalDialog& dialog) {
   if (installedPlatform() == nullptr) {
-    if (UserInterfaceLoader loader = userInterfaceLoader.load(std::memory_order_acquire)) loader();
+    if (UserInterfaceLoader loader = userInterfaceLoader.load(std::memory_order_acquire)) {
+      loader();
+      if (installedPlatform() == nullptr) return kDialogNotShown;
+    }
   }
   return platform().runModal(dialog);
 }

@@ -38,7 +38,8 @@
 //    dialog: the entry registers a loader at start-up (setUserInterfaceLoader); showModal
 //    calls it while no platform is installed, and the loader installs the platform that
 //    armakon_qt provides. When that library is missing the user reads one message and the
-//    dialog answers kDialogCancel through the headless default.
+//    dialog answers kDialogNotShown (0), as every call into a missing in-house library of
+//    the product family yields 0.
 //
 // Threads: dialogs belong to the host's user-interface thread; showModal and every action
 // run there. Work that a dialog starts on other threads reports back through a platform
@@ -52,6 +53,8 @@ namespace armakon {
 using WindowHandle = void*;
 
 // Results of a modal dialog (the values the host's windowing system uses).
+// The user-interface library could not be loaded: no window, no answer.
+inline constexpr int kDialogNotShown = 0;
 inline constexpr int kDialogOk = 1;
 inline constexpr int kDialogCancel = 2;
 
