@@ -9,6 +9,8 @@
 #include <QUrl>
 #include <atomic>
 
+#include "armakon/components/FormatText.h"
+#include "armakon/components/Translation.h"
 #include "qt/QtFileFilter.h"
 #include "qt/QtText.h"
 
@@ -152,7 +154,7 @@ std::unique_ptr<PeriodicTimer> QtPlatform::startTimer(std::chrono::milliseconds 
 int QtPlatform::runModal(ModalDialog& dialog) {
   std::unique_ptr<DialogWindow> window = dialogs_.build(dialog, QApplication::activeWindow());
   if (!window) {
-    showError("Der Dialog \"" + dialog.title() + "\" kann nicht angezeigt werden.");
+    showError(FormatText(Translate("Der Dialog \"%s\" kann nicht angezeigt werden."), dialog.title()));
     return kDialogCancel;
   }
   dialog.onOpen();

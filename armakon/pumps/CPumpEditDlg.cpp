@@ -6,6 +6,7 @@
 
 #include "armakon/components/FormatText.h"
 #include "armakon/components/NumberText.h"
+#include "armakon/components/Translation.h"
 #include "armakon/platform/CurrentPlatform.h"
 #include "armakon/pumps/PumpFile.h"
 #include "armakon/pumps/hydPumpe.h"
@@ -133,6 +134,8 @@ CPumpEditDlg::CPumpEditDlg(hydPumpe& pumpe) : pumpe_(pumpe) {
   showFields();
 }
 
+std::string CPumpEditDlg::title() const { return Translate(kTitle); }
+
 std::string CPumpEditDlg::getText(Feld feld) const {
   if (isReadOnly(feld)) return valueText(pumpe_, aktKennlinie_, feld);
   return texts_[static_cast<std::size_t>(feld)];
@@ -162,7 +165,7 @@ void CPumpEditDlg::selectRegelungTyp(int index) {
 
 std::vector<std::string> CPumpEditDlg::getKennlinienListe() const {
   std::vector<std::string> liste;
-  for (const auto& kennlinie : pumpe_.getKennlinien()) liste.push_back(FormatText("Nr. %d", kennlinie->getNummer()));
+  for (const auto& kennlinie : pumpe_.getKennlinien()) liste.push_back(FormatText(Translate("Nr. %d"), kennlinie->getNummer()));
   return liste;
 }
 
@@ -193,15 +196,15 @@ void CPumpEditDlg::onSpeichern() {
   for (const auto& kennlinie : pumpe_.getKennlinien()) {
     if (!kennlinie->bIsKennlinieOk()) {
       platform().showWarning(
-          "Bitte Kennlinie dieser Pumpe überprüfen.\nVolumenströme müssen z.B. aufsteigend angeordnet werden.");
+          Translate("Bitte Kennlinie dieser Pumpe überprüfen.\nVolumenströme müssen z.B. aufsteigend angeordnet werden."));
       setAktKennlinie(kennlinie.get());
       showFields();
       return;
     }
     if (kennlinie->getAnzWertePaare() == 0) leer = kennlinie.get();
   }
-  const char* const frage =
-      "Ein oder mehrere Kennlinie dieser Pumpe sind noch leer.\nWollen Sie die Kennlinien überprüfen?";
+  const std::string frage =
+      Translate("Ein oder mehrere Kennlinie dieser Pumpe sind noch leer.\nWollen Sie die Kennlinien überprüfen?");
   if (leer != nullptr && platform().askYesNo(frage, std::string()) == Answer::Yes) {
     setAktKennlinie(leer);
     showFields();

@@ -66,7 +66,7 @@ class CPumpEditDlg : public ModalDialog {
 
   explicit CPumpEditDlg(hydPumpe& pumpe);
 
-  std::string title() const override { return kTitle; }
+  std::string title() const override;
 
   hydPumpe& getPumpe() const { return pumpe_; }
 

@@ -17,6 +17,7 @@
 #include "armakon/components/CHydrixInterpolation.h"
 #include "armakon/platform/CurrentPlatform.h"
 #include "armakon/pumps/hydPumpenManager.h"
+#include "qt/AppLanguage.h"
 #include "qt/PumpChartWidget.h"
 #include "qt/PumpEditWindow.h"
 #include "qt/QtPlatform.h"
@@ -208,6 +209,57 @@ class PumpWindowsTest : public QObject {
     QCOMPARE(erste.getSize(), 10);
     QCOMPARE(qRound(erste.GetAtXArray(9) * 3.6e6), 3500);  // copied as "%g" of m³/s
     QCOMPARE(erste.GetAtYArray(9), 1000.0);
+  }
+
+  // With the English catalog loaded both windows speak English: captions, buttons, the
+  // technical data, the chart's legend, the editor's labels, curve list and column titles.
+  void windowsShowEnglishWithTheCatalogLoaded() {
+    QVERIFY(qt::loadLanguage("en"));
+    struct German {
+      ~German() { qt::loadLanguage("de"); }
+    } backToGerman;
+    struct Seen {
+      QString title, editorTitle, technischeDaten, editorColumn;
+      QStringList legend, kennlinien;
+      bool captions = false, buttons = false, editorLabels = false;
+    } seen;
+    const auto edit = [&](qt::PumpEditWindow* editor) {
+      seen.editorTitle = editor->windowTitle();
+      seen.editorLabels = labelled<QComboBox>(editor, "Pump type") != nullptr &&
+                          labelled<QLineEdit>(editor, "Qmax l/h (from curve)") != nullptr;
+      auto* kennlinien = labelled<QListWidget>(editor, "Curve:");
+      for (int i = 0; i < kennlinien->count(); ++i) seen.kennlinien << kennlinien->item(i)->text();
+      seen.editorColumn = editor->findChild<QTableWidget*>("PUMPEDIT")->horizontalHeaderItem(0)->text();
+      QTest::mouseClick(buttonNamed(editor, "Cancel"), Qt::LeftButton);
+    };
+    whenOpen([&](QWidget* window) {
+      seen.captions = labelled<QListWidget>(window, "Manufacturer") != nullptr &&
+                      labelled<QListWidget>(window, "Series") != nullptr;
+      clickRow(labelled<QListWidget>(window, "Manufacturer"), 0);
+      clickRow(labelled<QListWidget>(window, "Pump"), 1);
+      seen.title = window->windowTitle();
+      seen.buttons = buttonNamed(window, "Assign") != nullptr && buttonNamed(window, "Data sheet") != nullptr &&
+                     buttonNamed(window, "Cancel") != nullptr;
+      for (auto* label : window->findChildren<QLabel*>()) {
+        if (label->text().startsWith("Type:")) seen.technischeDaten = label->text();
+      }
+      seen.legend = window->findChild<qt::PumpChartWidget*>()->legendEntries();
+      whenOpenAs<qt::PumpEditWindow>(edit);
+      QTest::mouseClick(buttonNamed(window, "DEBUG: Edit"), Qt::LeftButton);
+      QTest::mouseClick(buttonNamed(window, "Cancel"), Qt::LeftButton);
+    });
+    hydPumpenManager::instance()->katalogauswahl(nullptr, true, false, nullptr, kNord, Netzpunkt{}, true, EB_ALLE);
+    QCOMPARE(seen.title, QString("Pump selection"));
+    QVERIFY(seen.captions);
+    QVERIFY(seen.buttons);
+    QCOMPARE(seen.technischeDaten, QString("Type: Aquaflux E 25-60, DN25, Order number: AQ-100625, PN 10, 230 V, "
+                                           "Temperature -10 ... 110 °C, briefly 120 °C, Constant/prop. pressure control"));
+    QCOMPARE(seen.legend,
+             QStringList({"1900 rpm", "2600 rpm", "3300 rpm", "3900 rpm", "Strang Nord", "Operating point"}));
+    QCOMPARE(seen.editorTitle, QString("Edit pump"));
+    QVERIFY(seen.editorLabels);
+    QCOMPARE(seen.kennlinien, QStringList({"No. 1", "No. 2", "No. 3", "No. 4"}));
+    QCOMPARE(seen.editorColumn, QString("Flow\nl/h"));
   }
 
  private:

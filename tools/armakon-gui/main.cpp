@@ -17,7 +17,7 @@
 #include "armakon/platform/CurrentPlatform.h"
 #include "armakon/pumps/hydPumpenManager.h"
 #include "qt/QtPlatform.h"
-#include "tools/armakon-gui/AppLanguage.h"
+#include "qt/AppLanguage.h"
 #include "tools/armakon-gui/MainWindow.h"
 #include "tools/armakon-gui/SizingPanel.h"
 
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
   const QString catalogs = take("--catalogs");
   const QString screenshot = take("--screenshot");
   const QString kind = take("--kind");
-  if (!language.isEmpty() && !armakon::gui::loadLanguage(language)) {
+  if (!language.isEmpty() && !armakon::qt::loadLanguage(language)) {
     return usage(qPrintable("no translation catalog for " + language));
   }
 

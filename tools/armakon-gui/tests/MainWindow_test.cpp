@@ -14,7 +14,7 @@
 
 #include "armakon/platform/CurrentPlatform.h"
 #include "qt/QtPlatform.h"
-#include "tools/armakon-gui/AppLanguage.h"
+#include "qt/AppLanguage.h"
 #include "tools/armakon-gui/MainWindow.h"
 #include "tools/armakon-gui/SizingPanel.h"
 
@@ -121,7 +121,7 @@ class MainWindowTest : public QObject {
 
   // With the English catalog the menus, the panel and its result speak English.
   void showsEnglishTexts() {
-    QVERIFY(armakon::gui::loadLanguage("en"));
+    QVERIFY(armakon::qt::loadLanguage("en"));
     {
       MainWindow window(*settings_);
       QCOMPARE(window.menuBar()->actions().front()->text(), QString("&File"));
@@ -132,7 +132,7 @@ class MainWindowTest : public QObject {
       QTest::mouseClick(buttonNamed(&window, "Size"), Qt::LeftButton);
       QCOMPARE(resultValue(&window, "Nominal size DN"), QString("15"));
     }
-    QVERIFY(armakon::gui::loadLanguage("de"));
+    QVERIFY(armakon::qt::loadLanguage("de"));
   }
 
  private:

@@ -1,12 +1,12 @@
-#include "tools/armakon-gui/AppLanguage.h"
+#include "qt/AppLanguage.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
 #include "armakon/entry/CArmakonDllApp.h"
-#include "tools/armakon-gui/GuiText.h"
+#include "qt/QtText.h"
 
-namespace armakon::gui {
+namespace armakon::qt {
 
 namespace {
 
@@ -28,4 +28,4 @@ bool loadLanguage(const QString& code) {
   return module.LoadCatalog(fromQt(catalogPath(code))).readable;
 }
 
-}  // namespace armakon::gui
+}  // namespace armakon::qt
