@@ -101,6 +101,7 @@ class CVDIBase : public CRuntimeObject {
   void RemoveAllChildren() noexcept;
 
  private:
+  friend class RecordTreeBuilder;
   // Line and code together (the parser has computed the code already).
   bool SetLineWithCode(std::string_view line, int code) noexcept;
 
