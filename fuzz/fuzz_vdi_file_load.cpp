@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "armakon/components/AtomicFile.h"
@@ -48,13 +49,27 @@ Loaded describe(const CVDIDoc& document, bool result) {
   return loaded;
 }
 
-std::filesystem::path folder() {
-  static const std::filesystem::path made = [] {
+// A folder of this process for the one file under test, removed when the process ends.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "armakon_fuzz_XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) ::abort();
-    return std::filesystem::path(pattern);
-  }();
-  return made;
+    path_ = pattern;
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+const std::filesystem::path& folder() {
+  static const ScratchFolder scratch;
+  return scratch.path();
 }
 
 }  // namespace
