@@ -31,22 +31,27 @@ int RecordCodeOf(std::string_view typeText) noexcept {
 
 CVDIBase::~CVDIBase() { RemoveAllChildren(); }
 
+const CVDIBase::Children& CVDIBase::NoChildren() noexcept {
+  static const Children none;
+  return none;
+}
+
 void CVDIBase::RemoveAllChildren() noexcept {
   // Post-order through the parent links: go down to a leaf, destroy it (a leaf has nothing
   // below it, so its destructor does no work of this kind), go back up. The depth of the
   // tree costs neither stack nor extra memory.
   CVDIBase* record = this;
   for (;;) {
-    if (!record->m_children.empty()) {
-      record = record->m_children.back().get();
+    if (record->GetChildCount() > 0) {
+      record = record->m_children->back().get();
       continue;
     }
     if (record == this) break;
     CVDIBase* parent = record->m_parent;
-    parent->m_children.pop_back();
+    parent->m_children->pop_back();
     record = parent;
   }
-  Children().swap(m_children);
+  m_children.reset();
 }
 
 bool CVDIBase::SetLine(std::string_view line) { return SetLineWithCode(line, RecordCodeOf(typeTextOf(line))); }
@@ -66,8 +71,8 @@ bool CVDIBase::SetLineWithCode(std::string_view line, int code) noexcept {
 }
 
 CVDIBase* CVDIBase::GetChild(std::size_t index) const {
-  if (index >= m_children.size()) throw std::invalid_argument("CVDIBase::GetChild: index out of range");
-  return m_children[index].get();
+  if (index >= GetChildCount()) throw std::invalid_argument("CVDIBase::GetChild: index out of range");
+  return (*m_children)[index].get();
 }
 
 CVDIBase* CVDIBase::AppendChild(std::unique_ptr<CVDIBase> child) {
@@ -75,21 +80,22 @@ CVDIBase* CVDIBase::AppendChild(std::unique_ptr<CVDIBase> child) {
   child->m_parent = this;
   const CVDIBase* root = GetDocumentRoot();
   child->m_documentRoot = root;
-  if (!child->m_children.empty() && !child->IsDocumentRoot()) {
+  if (child->GetChildCount() > 0 && !child->IsDocumentRoot()) {
     // A subtree built elsewhere now belongs to this record's document (a nested document
     // keeps its own records).
     std::vector<CVDIBase*> pending;
-    for (const auto& below : child->m_children) pending.push_back(below.get());
+    for (const auto& below : child->GetChildren()) pending.push_back(below.get());
     while (!pending.empty()) {
       CVDIBase* record = pending.back();
       pending.pop_back();
       record->m_documentRoot = root;
       if (record->IsDocumentRoot()) continue;
-      for (const auto& below : record->m_children) pending.push_back(below.get());
+      for (const auto& below : record->GetChildren()) pending.push_back(below.get());
     }
   }
-  m_children.push_back(std::move(child));
-  return m_children.back().get();
+  if (m_children == nullptr) m_children = std::make_unique<Children>();
+  m_children->push_back(std::move(child));
+  return m_children->back().get();
 }
 
 int CVDIBase::MapFieldNumber(int n) const { return n; }
@@ -103,7 +109,8 @@ void CVDIBase::AppendLines(StringList& list) const {
     const CVDIBase* record = pending.back();
     pending.pop_back();
     list.emplace_back(record->GetLine());
-    for (auto child = record->m_children.rbegin(); child != record->m_children.rend(); ++child) {
+    const Children& children = record->GetChildren();
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
       pending.push_back(child->get());
     }
   }

@@ -90,10 +90,10 @@ class CVDIBase : public CRuntimeObject {
   // The document root above the record (itself when it is one), or null; kept up to date
   // as records are attached, so asking costs no walk up the tree.
   const CVDIBase* GetDocumentRoot() const noexcept { return IsDocumentRoot() ? this : m_documentRoot; }
-  std::size_t GetChildCount() const noexcept { return m_children.size(); }
+  std::size_t GetChildCount() const noexcept { return m_children != nullptr ? m_children->size() : 0; }
   // std::invalid_argument when index >= GetChildCount().
   CVDIBase* GetChild(std::size_t index) const;
-  const Children& GetChildren() const noexcept { return m_children; }
+  const Children& GetChildren() const noexcept { return m_children != nullptr ? *m_children : NoChildren(); }
 
   // Appends the record (not null) as the last child and sets its parent; returns it.
   CVDIBase* AppendChild(std::unique_ptr<CVDIBase> child);
@@ -101,15 +101,19 @@ class CVDIBase : public CRuntimeObject {
   void RemoveAllChildren() noexcept;
 
  private:
+  friend class RecordTreeBuilder;
   // Line and code together (the parser has computed the code already).
   bool SetLineWithCode(std::string_view line, int code) noexcept;
 
+  static const Children& NoChildren() noexcept;
+
   // A catalog holds hundreds of thousands of records, so a record is kept small: the line
-  // is an exact-size buffer rather than a std::string (the object is 64 bytes).
+  // is an exact-size buffer rather than a std::string, and the list of children exists only
+  // for a record that has some (most records have none); the object is 48 bytes.
   CVDIBase* m_parent = nullptr;
   const CVDIBase* m_documentRoot = nullptr;  // nearest document root above
   std::unique_ptr<char[]> m_text;
-  Children m_children;
+  std::unique_ptr<Children> m_children;  // null while there is no child
   std::uint32_t m_lineSize = 0;
   int m_code = 0;
 };

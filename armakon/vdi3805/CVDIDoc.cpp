@@ -1,13 +1,18 @@
 #include "armakon/vdi3805/CVDIDoc.h"
 
+#include <new>
+#include <optional>
+#include <stdexcept>
 #include <utility>
 
 #include "armakon/components/FormatText.h"
 #include "armakon/components/NumberText.h"
 #include "armakon/components/Translation.h"
 #include "armakon/platform/CurrentPlatform.h"
+#include "armakon/vdi3805/RecordTreeBuilder.h"
 #include "armakon/vdi3805/VDIRecords.h"
 #include "armakon/vdi3805/VdiFileRead.h"
+#include "armakon/vdi3805/VdiLineReader.h"
 
 namespace armakon {
 
@@ -25,6 +30,15 @@ bool isProductDataFile(const std::string& path) {
 
 std::string_view headerField(std::string_view line, int n) {
   return hydStrUtil::TrimView(hydStrUtil::GetSubStrView(line, n));
+}
+
+bool currentDateFits(std::string_view sheet, std::string_view date) {
+  return hydStrUtil::CharCount(date) == 6 && hydStrUtil::CharCount(sheet) < 3 &&
+         toInt(hydStrUtil::LeftChars(date, 4)) >= kFirstSupportedYear;
+}
+
+bool oldDateFits(std::string_view date) {
+  return hydStrUtil::CharCount(date) < 5 && toInt(date) == kOldGuidelineDate;
 }
 
 }  // namespace
@@ -76,11 +90,13 @@ bool CVDIDoc::Load(const std::string& path, bool skipDetail, int expectedSheet) 
         return finish(false, false);
       }
     }
+    if (const std::optional<bool> result = loadLineByLine(skipDetail, expectedSheet)) return *result;
     StringList lines;
     if (!ReadVdiFile(lines, path, true)) return finish(false, false);
     return build(lines, skipDetail, expectedSheet);
   } catch (...) {
-    // Out of memory on a huge file: the document stays empty, the others load on.
+    // Out of memory on a huge file, or a file that could no longer be read while its lines
+    // were taken one by one: the document stays empty, the others load on.
     RemoveAllChildren();
     m_lines.clear();
     try {
@@ -139,6 +155,53 @@ bool CVDIDoc::build(StringList& lines, bool skipDetail, int expectedSheet) {
   return finish(parsed, parsed);
 }
 
+std::optional<bool> CVDIDoc::loadLineByLine(bool skipDetail, int expectedSheet) {
+  // Only a file that reads without a problem and whose first line passes every check is
+  // loaded this way; any other goes the way of the whole list of lines, which files what
+  // is wrong and keeps the lines of a refused file.
+  std::string first;
+  if (!PlanLineByLineRead(m_path, first)) return std::nullopt;
+  first = std::string(hydStrUtil::TrimView(first));
+  const std::string_view type = headerField(first, 1);
+  const std::string_view field2 = headerField(first, 2);
+  const std::string_view field3 = headerField(first, 3);
+  const std::string extension = VdiFileExtension(m_path);
+  if (extension == "vdi" || extension == "vdix") {
+    if (toInt(type) != kHeaderRecord || !currentDateFits(field2, field3)) return std::nullopt;
+    if (expectedSheet >= 1 && toInt(field2) != expectedSheet) return std::nullopt;
+    m_sheet = toInt(field2);
+    m_date = std::string(field3);
+  } else if (extension == "tga") {
+    if (toInt(type) != kHeaderRecord || !oldDateFits(field2)) return std::nullopt;
+    m_oldFormat = true;
+    m_date = std::string(field2);
+    m_sheet = 2;
+  }
+
+  loadDescriptions();
+  VdiLineReader reader(m_path);
+  RecordTreeBuilder builder(*this, skipDetail, m_oldFormat);
+  std::string buffer;
+  std::string_view raw;
+  while (reader.Next(raw)) {
+    const std::string_view line = DecodeVdiLine(raw, buffer);
+    bool added = false;
+    try {
+      added = builder.Add(line);
+    } catch (const std::bad_alloc&) {
+    }
+    if (!added) {
+      // The parse stops here, as ParseLines does: this line (trimmed) and the rest stay.
+      m_lines.emplace_back(hydStrUtil::TrimView(line));
+      while (reader.Next(raw)) m_lines.emplace_back(DecodeVdiLine(raw, buffer));
+      break;
+    }
+  }
+  if (reader.Failed()) throw std::runtime_error("the file could no longer be read");
+  const bool parsed = m_lines.empty();
+  return finish(parsed, parsed);
+}
+
 bool CVDIDoc::checkCurrentFile(std::string_view type, std::string_view sheet, std::string_view date) const {
   if (toInt(type) != kHeaderRecord) {
     FileLoadError(kCheckErrorCode, Translate("Erste Zeile der VDI-Datei entspricht nicht der Satzart 010."),
@@ -147,9 +210,7 @@ bool CVDIDoc::checkCurrentFile(std::string_view type, std::string_view sheet, st
                   true);
     return false;
   }
-  const bool dateFits = hydStrUtil::CharCount(date) == 6 && hydStrUtil::CharCount(sheet) < 3 &&
-                        toInt(hydStrUtil::LeftChars(date, 4)) >= kFirstSupportedYear;
-  if (!dateFits) {
+  if (!currentDateFits(sheet, date)) {
     FileLoadError(kCheckErrorCode, Translate("Die gewählte VDI-Datei hat ein inkompatibles Richtlinien-Datum."),
                   FormatText(Translate("Die angegebene VDI-Datei ist mit dem Richtlinien-Ausgabedatum 1!%s versehen.\n"
                                        "Diese Richtlinie wird nicht unterstützt oder die Dateistruktur dieser VDI-Datei "
@@ -171,7 +232,7 @@ bool CVDIDoc::checkOldFile(std::string_view type, std::string_view date) const {
                   true);
     return false;
   }
-  if (hydStrUtil::CharCount(date) >= 5 || toInt(date) != kOldGuidelineDate) {
+  if (!oldDateFits(date)) {
     FileLoadError(kCheckErrorCode, Translate("Die gewählte TGA-Datei hat ein inkompatibles Richtlinien-Datum."),
                   FormatText(Translate("Die angegebene TGA-Datei ist mit einem Richtlinien-Ausgabedatum 1!%s versehen. "
                                        "Diese Richtlinie wird nicht unterstützt oder die Dateistruktur dieser VDI-Datei "

@@ -20,6 +20,7 @@
 // The report texts name the file by the path as given.
 
 #include <atomic>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -87,6 +88,9 @@ class CVDIDoc : public CVDIBase {
  private:
   void begin(const std::string& path);
   bool build(StringList& lines, bool skipDetail, int expectedSheet);
+  // Load for a plain file whose first line passes the checks, reading and parsing it one
+  // line at a time (VdiLineReader.h); none, with nothing done, for any other file.
+  std::optional<bool> loadLineByLine(bool skipDetail, int expectedSheet);
   bool finish(bool parsed, bool result);
   bool checkCurrentFile(std::string_view type, std::string_view sheet, std::string_view date) const;
   bool checkOldFile(std::string_view type, std::string_view date) const;

@@ -16,16 +16,11 @@
 #include "armakon/components/NumberText.h"
 #include "armakon/vdi3805/CVDIBase.h"
 #include "armakon/vdi3805/RecordFactory.h"
+#include "armakon/vdi3805/RecordTreeBuilder.h"
 
 namespace armakon {
 
 namespace {
-
-struct ChainEntry {
-  CVDIBase* record;
-  std::uint64_t accepts;     // classes this record accepts
-  std::uint64_t anyAccepts;  // classes this record or one above it accepts
-};
 
 // The detail filter's code: the integer part of (value x 100 + 0.1).
 long long detailCode(std::string_view typeText) {
@@ -52,73 +47,78 @@ void trimInPlace(std::string& line) {
 
 }  // namespace
 
-bool CVDIBase::ParseLines(StringList& lines, bool skipDetail, bool oldFormat) {
+RecordTreeBuilder::RecordTreeBuilder(CVDIBase& start, bool skipDetail, bool oldFormat)
+    : m_skipDetail(skipDetail), m_oldFormat(oldFormat) {
+  std::vector<CVDIBase*> upwards;
+  for (CVDIBase* record = &start; record != nullptr; record = record->GetParent()) upwards.push_back(record);
+  std::uint64_t above = 0;
+  for (auto it = upwards.rbegin(); it != upwards.rend(); ++it) {
+    const std::uint64_t accepts = record_detail::AcceptMaskOf(**it);
+    above |= accepts;
+    m_chain.push_back({*it, accepts, above});
+  }
+}
+
+RecordTreeBuilder::~RecordTreeBuilder() = default;
+
+bool RecordTreeBuilder::Add(std::string_view line) {
   using record_detail::RecordClass;
 
-  std::vector<ChainEntry> chain;
-  {
-    std::vector<CVDIBase*> upwards;
-    for (CVDIBase* record = this; record != nullptr; record = record->GetParent()) upwards.push_back(record);
-    std::uint64_t above = 0;
-    for (auto it = upwards.rbegin(); it != upwards.rend(); ++it) {
-      const std::uint64_t accepts = record_detail::AcceptMaskOf(**it);
-      above |= accepts;
-      chain.push_back({*it, accepts, above});
+  line = hydStrUtil::TrimView(line);
+  if (line.empty()) return true;
+  const std::string_view typeText = hydStrUtil::TrimView(line.substr(0, line.find(';')));
+  if (typeText.empty()) return true;
+  if (m_skipDetail && skippedAsDetail(typeText, m_oldFormat)) return true;
+
+  const int code = RecordCodeOf(typeText);
+  const RecordClass* chosen = &m_classes.lookup(typeText, code);
+  std::unique_ptr<CVDIBase> record = record_detail::CreateOfClass(*chosen);
+  if (record == nullptr) {
+    chosen = &record_detail::ErrClass();
+    record = record_detail::CreateOfClass(*chosen);
+  }
+  if (record == nullptr) return false;
+
+  // Find the parent: the nearest record of the chain that accepts the new one, or the
+  // previous record when none does.
+  std::size_t parent = m_chain.size() - 1;
+  if (chosen->ordinal >= 0) {
+    const std::uint64_t bit = std::uint64_t{1} << chosen->ordinal;
+    if ((m_chain.back().anyAccepts & bit) != 0) {
+      while ((m_chain[parent].accepts & bit) == 0) --parent;
+      m_chain.resize(parent + 1);
+    }
+  } else {
+    // A class beyond the table's 64 bits: ask each record, as the rule reads.
+    for (std::size_t i = m_chain.size(); i-- > 0;) {
+      if (m_chain[i].record->AcceptsChild(*record)) {
+        m_chain.resize(i + 1);
+        parent = i;
+        break;
+      }
     }
   }
 
-  record_detail::TypeClassCache classes;
+  if (!record->SetLineWithCode(line, code)) return false;
+  CVDIBase* placed = m_chain[parent].record->AppendChild(std::move(record));
+  const std::uint64_t accepts = chosen->accepts;
+  m_chain.push_back({placed, accepts, m_chain.back().anyAccepts | accepts});
+  return true;
+}
+
+bool CVDIBase::ParseLines(StringList& lines, bool skipDetail, bool oldFormat) {
+  RecordTreeBuilder builder(*this, skipDetail, oldFormat);
   std::size_t consumed = 0;
   bool ok = true;
   try {
     for (; consumed < lines.size(); ++consumed) {
       std::string& line = lines[consumed];
-      trimInPlace(line);
-      if (line.empty()) continue;
-      const std::string_view typeText = hydStrUtil::TrimView(std::string_view(line).substr(0, line.find(';')));
-      if (typeText.empty()) continue;
-      if (skipDetail && skippedAsDetail(typeText, oldFormat)) continue;
-
-      const int code = RecordCodeOf(typeText);
-      const RecordClass* chosen = &classes.lookup(typeText, code);
-      std::unique_ptr<CVDIBase> record = record_detail::CreateOfClass(*chosen);
-      if (record == nullptr) {
-        chosen = &record_detail::ErrClass();
-        record = record_detail::CreateOfClass(*chosen);
-      }
-      if (record == nullptr) {
-        ok = false;
-        break;
-      }
-
-      // Find the parent: the nearest record of the chain that accepts the new one, or the
-      // previous record when none does.
-      std::size_t parent = chain.size() - 1;
-      if (chosen->ordinal >= 0) {
-        const std::uint64_t bit = std::uint64_t{1} << chosen->ordinal;
-        if ((chain.back().anyAccepts & bit) != 0) {
-          while ((chain[parent].accepts & bit) == 0) --parent;
-          chain.resize(parent + 1);
-        }
-      } else {
-        // A class beyond the table's 64 bits: ask each record, as the rule reads.
-        for (std::size_t i = chain.size(); i-- > 0;) {
-          if (chain[i].record->AcceptsChild(*record)) {
-            chain.resize(i + 1);
-            parent = i;
-            break;
-          }
-        }
-      }
-
-      if (!record->SetLineWithCode(line, code)) {
+      trimInPlace(line);  // a line left over after a failure stays trimmed
+      if (!builder.Add(line)) {
         ok = false;
         break;
       }
       std::string().swap(line);  // the record holds the text now; free the list's copy at once
-      CVDIBase* placed = chain[parent].record->AppendChild(std::move(record));
-      const std::uint64_t accepts = chosen->accepts;
-      chain.push_back({placed, accepts, chain.back().anyAccepts | accepts});
     }
   } catch (const std::bad_alloc&) {
     // Out of memory: the records read so far stay in the tree, the rest is refused.

@@ -141,6 +141,16 @@ TEST_F(Tool, CommandsExitAndPrintAsDocumented) {
       {"catalogs without a folder", {"catalogs", "@/nowhere"}, 2, {"no such folder"}, {}},
       {"folder given as a file", {"list", "@/folder"}, 2, {"armakon: ", "is a folder, not a file"}, {}},
       {"check of a folder without VDI files", {"check", "@/folder"}, 2, {"armakon: no VDI 3805 files found"}, {}},
+      // More files than workers: each worker takes file after file, the lines keep the files' order.
+      {"batch check with two workers",
+       {"check", "data/samples/catalogs", "data/samples/vdi/refused/EMPTY.VDI", "-o", "@/reports", "--jobs", "2"}, 2,
+       {"Aqualis/VDI_17/AQ_TRINKWASSER.VDI: 0 errors, 1 hint, 12 products\n"
+        "data/samples/catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI: 0 errors, 0 hints, 18 products\n"
+        "data/samples/catalogs/RN_USER/VDI_2/HB_STRANGVENTIL.VDI: 0 errors, 0 hints, 1 product\n"
+        "data/samples/catalogs/ThermaNord/VDI_2/TN_HEIZUNG.TGA: 0 errors, 0 hints, 3 products\n"
+        "data/samples/vdi/refused/EMPTY.VDI: not checked, cannot be read as a VDI 3805 file\n"
+        "total: 5 files, 0 with errors, 1 not checked; 0 errors, 1 hint, 34 products"},
+       {}},
       {"write into a folder", {"pumps", "chart", pumps, "--pump", "Aquaflux E 25-60", "-o", "@/folder"}, 2,
        {"cannot write", ": is a folder"}, {}},
       {"write into a missing folder", {"pumps", "chart", pumps, "--pump", "Aquaflux E 25-60", "-o", "@/nowhere/c.svg"}, 2,

@@ -137,6 +137,58 @@ TEST_F(DocumentLoad, HostileFilesGiveEntriesNotCrashes) {
   EXPECT_EQ(GetField(document.GetChild(0)->GetChild(0), 4), std::string("A\0B", 3));
 }
 
+// A plain Windows-1252 file is read and parsed one line at a time; whatever the line breaks,
+// code page, piece boundaries and first line, the document must come out exactly as from the
+// whole list of lines.
+TEST_F(DocumentLoad, LineByLineReadingMatchesTheWholeList) {
+  struct Case {
+    const char* file;
+    std::string content;
+    bool skipDetail;
+    int expectedSheet;
+  };
+  const std::string header = "010;2;201601;Hersteller\r\n";
+  // "\r\n" across the boundary of the reader's first piece (1 MiB), inside a long line.
+  const std::string straddling = header + "100;1;;" + std::string((1u << 20) - header.size() - 8, 'x') + "\r\n110;3;;M";
+  const std::vector<Case> cases = {
+      {"1252.vdi", header + "100;1;;Heizk\xF6rper\r\n\r\n  110;2;;B\xFC\xDF" "e  \r\n700;1;;201\r\n", false, 2},
+      {"breaks.vdi", "010;2;201601;H\n100;1;;A\r110;2;;B\r\n\n\r700;1;;201", false, 0},
+      {"detail.vdi", header + "100;1;;A\r\n970;1\r\n970.01;1\r\n970.02;1\r\n980;1\r\n", true, 0},
+      {"utf8.vdi", header + "100;1;;Heizk\xC3\xB6rper\r\n", false, 0},
+      {"mixed.vdi", header + "100;1;;\xC3\xB6\r\n110;1;;\xF6\r\n", false, 0},
+      {"bom.vdi", "\xEF\xBB\xBF" + header + "100;1;;A\r\n", false, 0},
+      {"other sheet.vdi", header + "100;1;;A\r\n", false, 17},
+      {"old date.vdi", "010;2;199611;H\r\n100;1;;A\r\n", false, 0},
+      {"old.tga", "010;1098;H\r\n100;1;;A\r\n720;1\r\n", true, 0},
+      {"straddling.vdi", straddling, false, 0},
+      {"no extension", "100;1;;A\r\n110;1;;B", false, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    const std::string path = temp.write(c.file, c.content);
+    CVDIDoc byLine;
+    const bool result = byLine.Load(path, c.skipDetail, c.expectedSheet);
+    const std::vector<CMiniReportUtil::report> entries = reports().entries();
+    reports().clear();
+    StringList lines;
+    ASSERT_TRUE(ReadVdiFile(lines, path, false));
+    CVDIDoc whole;
+    EXPECT_EQ(whole.LoadLines(lines, path, c.skipDetail, c.expectedSheet), result);
+    EXPECT_EQ(whole.IsParsed(), byLine.IsParsed());
+    EXPECT_EQ(whole.GetSheet(), byLine.GetSheet());
+    EXPECT_EQ(whole.GetDate(), byLine.GetDate());
+    EXPECT_EQ(whole.IsOldFormat(), byLine.IsOldFormat());
+    EXPECT_EQ(whole.GetRawLines(), byLine.GetRawLines());
+    StringList expected, actual;
+    whole.AppendAllLines(expected);
+    byLine.AppendAllLines(actual);
+    EXPECT_EQ(actual, expected);
+    ASSERT_EQ(reports().size(), entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(reports().entries()[i].detail, entries[i].detail);
+    reports().clear();
+  }
+}
+
 // Every record hangs below the one before (no record accepts a 610 but a 600): the chain must
 // load, be searched and be destroyed without the stack growing with it.
 TEST_F(DocumentLoad, MillionRecordChainLoadsSearchesAndDies) {

@@ -3,14 +3,11 @@
 #include "tools/armakon/BatchCheck.h"
 #include "tools/armakon/ToolMessages.h"
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,6 +16,7 @@
 #include "armakon/vdi3805/CVDIDoc.h"
 #include "armakon/vdi3805/CheckReportFile.h"
 #include "tools/armakon/LoadCommand.h"
+#include "tools/armakon/WorkerPool.h"
 
 namespace armakon::tool {
 
@@ -61,7 +59,7 @@ FileResult checkFile(const std::string& path, const std::string& reportPath) {
   return result;
 }
 
-// The result travels through a pipe as one line of numbers and the problem text.
+// The result travels from the worker as one line of numbers and the problem text.
 std::string encode(const FileResult& r) {
   return std::to_string(r.status) + ' ' + std::to_string(r.errors) + ' ' + std::to_string(r.hints) + ' ' +
          std::to_string(r.products) + ' ' + r.problem;
@@ -77,26 +75,13 @@ FileResult decode(const std::string& text) {
   return r;
 }
 
-bool writeAll(int fd, const std::string& text) {
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
+FileResult resultOf(const WorkerPool::Outcome& outcome) {
+  switch (outcome.kind) {
+    case WorkerPool::Outcome::Kind::Done: return decode(outcome.result);
+    case WorkerPool::Outcome::Kind::WorkerDied: return FileResult{2, 0, 0, 0, "the check ended abnormally"};
+    case WorkerPool::Outcome::Kind::NoWorker: break;
   }
-  return true;
-}
-
-std::string readAll(int fd) {
-  std::string text;
-  char buffer[512];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return text;
-    text.append(buffer, static_cast<std::size_t>(n));
-  }
+  return FileResult{2, 0, 0, 0, "no worker process could be started"};
 }
 
 // "1 error", "2 errors".
@@ -121,68 +106,6 @@ void drawProgress(std::size_t done, std::size_t total) {
 
 void clearProgress() { std::fputs("\r\033[K", stdout); }
 
-class Workers {
- public:
-  Workers(const std::vector<std::string>& files, const std::vector<std::string>& reports, unsigned jobs)
-      : files_(files), reports_(reports), jobs_(jobs) {}
-
-  // Runs every file; calls finished(index, result) in the parent as each worker ends.
-  template <class Finished>
-  void run(Finished&& finished) {
-    std::size_t next = 0;
-    while (next < files_.size() || !running_.empty()) {
-      while (next < files_.size() && running_.size() < jobs_) {
-        if (!start(next)) finished(next, FileResult{2, 0, 0, 0, "no worker process could be started"});
-        ++next;
-      }
-      if (running_.empty()) continue;
-      int status = 0;
-      const pid_t pid = ::waitpid(-1, &status, 0);
-      if (pid < 0) {
-        if (errno == EINTR) continue;
-        break;  // no children left: nothing more will end
-      }
-      const auto it = running_.find(pid);
-      if (it == running_.end()) continue;
-      const auto [index, fd] = it->second;
-      running_.erase(it);
-      FileResult result = decode(readAll(fd));
-      ::close(fd);
-      if (!WIFEXITED(status)) result = FileResult{2, 0, 0, 0, "the check ended abnormally"};
-      finished(index, result);
-    }
-  }
-
- private:
-  bool start(std::size_t index) {
-    int channel[2];
-    if (::pipe(channel) != 0) return false;
-    std::fflush(stdout);
-    std::fflush(stderr);
-    const pid_t pid = ::fork();
-    if (pid < 0) {
-      ::close(channel[0]);
-      ::close(channel[1]);
-      return false;
-    }
-    if (pid == 0) {
-      ::close(channel[0]);
-      // The result fits into the pipe's buffer, so the write never waits for the parent.
-      const FileResult result = checkFile(files_[index], reports_[index]);
-      printShownMessages(stderr);
-      std::fflush(stderr);
-      ::_exit(writeAll(channel[1], encode(result)) ? result.status : 2);
-    }
-    ::close(channel[1]);
-    running_[pid] = {index, channel[0]};
-    return true;
-  }
-
-  const std::vector<std::string>& files_;
-  const std::vector<std::string>& reports_;
-  unsigned jobs_;
-  std::map<pid_t, std::pair<std::size_t, int>> running_;  // worker -> file index, pipe
-};
 
 }  // namespace
 
@@ -211,8 +134,14 @@ int RunBatchCheck(const BatchCheckOptions& options) {
   std::size_t printed = 0;
   std::size_t done = 0;
   if (progress) drawProgress(0, files.size());
-  Workers(files, reports, jobs).run([&](std::size_t index, const FileResult& result) {
-    results[index] = result;
+  const auto work = [&](std::size_t index) {
+    const FileResult result = checkFile(files[index], reports[index]);
+    printShownMessages(stderr);
+    std::fflush(stderr);
+    return encode(result);
+  };
+  WorkerPool(files.size(), jobs, work).run([&](std::size_t index, const WorkerPool::Outcome& outcome) {
+    results[index] = resultOf(outcome);
     ended[index] = true;
     ++done;
     // Summary lines keep the order of the files, whatever order the workers end in.

@@ -2,11 +2,11 @@
 // Batch checking for armakon check: many VDI 3805 files, a whole catalog tree at once.
 //
 // A manufacturer's data manager or a planning office checks every file below some folders.
-// Each file is checked in a worker process of its own (one per processor by default), so a
-// file never shares the program-wide report list with another, a broken file cannot take the
-// batch down, and memory stays bounded by the files in flight: a worker's memory goes back
-// to the system when it ends. The workers write their reports into the output folder; the
-// parent only collects three numbers per file.
+// The files are checked in worker processes (one per processor by default, WorkerPool.h),
+// each taking file after file: the report list is emptied before each file, so a file never
+// sees another's entries; a broken file cannot take the batch down (only its worker dies);
+// and memory stays bounded by the files in flight, not by the tree. The workers write their
+// reports into the output folder; the parent only collects three numbers per file.
 
 #include <ctime>
 #include <string>
