@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "armakon/containers/HydraulicFormulas.h"
 #include "armakon/containers/RnArmaturContainer.h"
@@ -45,6 +46,32 @@ TEST(RoundTest, FloatFormComputesInSinglePrecision) {
       {0.0005f, 3, 0.001f}, {-0.0005f, 3, 0.0f}, {-2.5f, 0, -2.0f}, {2.5f, 0, 3.0f}, {12.345678f, 1, 12.3f},
   };
   for (const Case& c : cases) EXPECT_EQ(Round(c.x, c.n), c.expected) << c.x << " to " << c.n;
+}
+
+// Round takes the floor without the maths library; it must be std::floor to the bit.
+TEST(RoundTest, FloorIsTheLibraryFloorToTheBit) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double doubles[] = {0.0,  -0.0,        0.5,          -0.5,        0.9999999999999999, -1e-300,
+                            1e-300, 2.5,       -2.5,         -3.0,        4503599627370495.5, -4503599627370495.5,
+                            4503599627370496.0, -4503599627370497.0, 9.3e18, -9.3e18, 1e300, -1e300,
+                            inf,  -inf,        std::nan("")};
+  for (const double v : doubles) {
+    const double expected = std::floor(v);
+    const double got = rounding::floorOf(v);
+    EXPECT_TRUE((got == expected && std::signbit(got) == std::signbit(expected)) ||
+                (std::isnan(got) && std::isnan(expected)))
+        << v;
+  }
+  const float floats[] = {0.0f,       -0.0f,      0.5f,       -0.5f,       0.99999994f, -1e-30f,   2.5f,
+                          -2.5f,      8388607.5f, -8388607.5f, 8388608.0f, -8388609.0f, 3e9f,     -3e9f,
+                          3e38f,      -3e38f,     std::numeric_limits<float>::infinity(), std::nanf("")};
+  for (const float v : floats) {
+    const float expected = std::floor(v);
+    const float got = rounding::floorOf(v);
+    EXPECT_TRUE((got == expected && std::signbit(got) == std::signbit(expected)) ||
+                (std::isnan(got) && std::isnan(expected)))
+        << v;
+  }
 }
 
 TEST(FormulasTest, KvAndPressureDrop) {
