@@ -51,8 +51,8 @@ int settingForShare(const std::vector<curveNode14>& nodes, double share, double 
 bool reachesShare(const hydArmaturEAV& fitting, double s, double kvHK) {
   const CKurve14& curve = fitting.getKurve14();
   if (curve.bIsEmpty()) return 0.0 <= s && s <= 0.0;
-  return roundWanted(massFlowShare(curve.nodes().back(), kvHK), 2) <= s &&
-         s <= roundWanted(massFlowShare(curve.nodes().front(), kvHK), 2);
+  return roundsTo(massFlowShare(curve.nodes().back(), kvHK), 2, Rounded::AtMost, s) &&
+         roundsTo(massFlowShare(curve.nodes().front(), kvHK), 2, Rounded::AtLeast, s);
 }
 
 // A fitting with its setting for the share and y3 there; a fitting without settings has no
