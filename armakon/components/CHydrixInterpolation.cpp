@@ -101,6 +101,16 @@ CHydrixInterpolation::FallingWalk::FallingWalk(const CHydrixInterpolation& table
   for (std::size_t i = 1; falling_ && i < table.xs_.size(); ++i) falling_ = table.xs_[i] < table.xs_[i - 1];
 }
 
+double CHydrixInterpolation::AscendingProbe::GetY() const {
+  // The steps of GetY(x_, true) on a table whose x never fall.
+  if (size_ == 0 || !std::isfinite(x_)) return kNoValue;
+  if (size_ == 1) return headY_[0];
+  if (x_ < headX_[0]) return onLine(x_, headX_[0], headY_[0], headX_[1], headY_[1]);
+  if (x_ > lastX_) return onLine(x_, lastX_, lastY_, penultimateX_, penultimateY_);
+  if (atX_ == x_ || atFirst_) return atY_;
+  return onLine(x_, beforeX_, beforeY_, atX_, atY_);
+}
+
 void CHydrixInterpolation::sort(double eps) {
   // The sorted nodes are gathered in per-thread scratch arrays and copied back, so a table
   // sorted again and again (as the sizing searches do) keeps its arrays and allocates nothing.

@@ -101,6 +101,59 @@ class CHydrixInterpolation {
     std::size_t next_ = 0;
   };
 
+  // GetY(x, true) of the table that the nodes added one by one would make, without keeping
+  // them: for a table built only to be read at one x. It answers for nodes whose x never fall
+  // and are no NaN, where the table's answer does not depend on how it is searched;
+  // ascending() tells whether they were such nodes.
+  class AscendingProbe {
+   public:
+    explicit AscendingProbe(double x) : x_(x) {}
+    // Inline: it takes every point of the functions a throttle mixes.
+    void Add(double x, double y) {
+      if (size_ > 0 ? !(x >= lastX_) : std::isnan(x)) ascending_ = false;
+      if (size_ < 2) {
+        headX_[size_] = x;
+        headY_[size_] = y;
+      }
+      // The first node that does not lie before x_, and the node before it.
+      if (!reached_ && !(x < x_)) {
+        reached_ = true;
+        atX_ = x;
+        atY_ = y;
+        atFirst_ = size_ == 0;
+        beforeX_ = lastX_;
+        beforeY_ = lastY_;
+      }
+      penultimateX_ = lastX_;
+      penultimateY_ = lastY_;
+      lastX_ = x;
+      lastY_ = y;
+      ++size_;
+    }
+    bool ascending() const { return ascending_; }
+    // As the table's lastX and lastY: 0 while no node was added.
+    double lastX() const { return lastX_; }
+    double lastY() const { return lastY_; }
+    double GetY() const;
+
+   private:
+    double x_;
+    std::size_t size_ = 0;
+    bool ascending_ = true;
+    double headX_[2] = {0.0, 0.0};
+    double headY_[2] = {0.0, 0.0};
+    double penultimateX_ = 0.0;
+    double penultimateY_ = 0.0;
+    double lastX_ = 0.0;
+    double lastY_ = 0.0;
+    bool reached_ = false;
+    bool atFirst_ = false;
+    double atX_ = 0.0;
+    double atY_ = 0.0;
+    double beforeX_ = 0.0;
+    double beforeY_ = 0.0;
+  };
+
   void sort(double eps);
 
  private:

@@ -39,9 +39,4 @@ void CRuntimeObject::AssertValid() const {}
 
 void CRuntimeObject::Dump(std::ostream&) const {}
 
-bool CRuntimeObject::IsKindOf(const CRuntimeClassRecord& record) const noexcept {
-  const CRuntimeClassRecord* own = GetRuntimeClass();
-  return own != nullptr && own->isDerivedFrom(record);
-}
-
 }  // namespace armakon

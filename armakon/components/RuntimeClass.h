@@ -86,7 +86,12 @@ class CRuntimeObject {
 
   // Kind-of test by the recorded links: true for the object's own class and every class
   // recorded above it; false for an object without a runtime class.
-  bool IsKindOf(const CRuntimeClassRecord& record) const noexcept;
+  // (Inline for the usual answer, the object's own class: the sizing searches test every
+  // variant they walk.)
+  bool IsKindOf(const CRuntimeClassRecord& record) const noexcept {
+    const CRuntimeClassRecord* own = GetRuntimeClass();
+    return own == &record || (own != nullptr && own->isDerivedFrom(record));
+  }
 };
 
 namespace runtime_detail {

@@ -36,7 +36,7 @@ const hydArmatur* closestKvMax(const ArmaturArray& candidates, double k, bool on
   double bestDistance = 0.0;
   for (auto it = candidates.rbegin(); it != candidates.rend(); ++it) {
     const double kvMax = (*it)->getKvmax();
-    if (onlyReaching && !(roundCurve(kvMax, 3) >= k)) continue;
+    if (onlyReaching && !roundsTo(static_cast<float>(kvMax), 3, Rounded::AtLeast, k)) continue;
     const double distance = std::fabs(k - kvMax);
     if (best == nullptr || distance < bestDistance) {
       best = *it;
@@ -61,25 +61,30 @@ bool findRegulator(ArmaturenModellSpan list, const RegulatorRequest& request, AR
       if (regulator == nullptr || !passesKeepDim(variant, record, keepDim)) return;
       if (request.withFlowPart) {
         const auto& flowPart = static_cast<const hydArmaturDDRDFR*>(regulator)->getDFRAnteil();
-        if (!(roundCurve(flowPart.getFlowRateMin(), 3) <= flow && flow <= roundCurve(flowPart.getFlowRateMax(), 3))) {
+        if (!(roundsTo(flowPart.getFlowRateMin(), 3, Rounded::AtMost, flow) &&
+              roundsTo(flowPart.getFlowRateMax(), 3, Rounded::AtLeast, flow))) {
           return;
         }
       }
-      const double setpointMin = roundCurve(regulator->getDpSollMin(), 0);
-      const double setpointMax = roundCurve(regulator->getDpSollMax(), 0);
+      // The setpoints as the curve stores them (floats), compared rounded to whole numbers.
+      const float setpointMin = static_cast<float>(regulator->getDpSollMin());
+      const float setpointMax = static_cast<float>(regulator->getDpSollMax());
       if (acceptsSetpointRange(setpointMin, setpointMax)) candidates.add(regulator);
     });
   };
 
   Candidates candidates(candidateCapacity(list));
-  collect(candidates, [dp](double low, double high) { return low <= dp && dp <= high; });
+  collect(candidates, [dp](float low, float high) {
+    return roundsTo(low, 0, Rounded::AtMost, dp) && roundsTo(high, 0, Rounded::AtLeast, dp);
+  });
   // No range holds the setpoint: a regulator set to its lowest setpoint still serves.
-  if (candidates.empty()) collect(candidates, [dp](double low, double) { return low > dp; });
+  if (candidates.empty()) collect(candidates, [dp](float low, float) { return roundsTo(low, 0, Rounded::Above, dp); });
   if (candidates.empty()) return false;
 
   const double k = roundWanted(request.kv, 3);
   auto coversKv = [k](const hydArmatur* v) {
-    return roundCurve(v->getKvmin(), 3) <= k && k <= roundCurve(v->getKvmax(), 3);
+    return roundsTo(static_cast<float>(v->getKvmin()), 3, Rounded::AtMost, k) &&
+           roundsTo(static_cast<float>(v->getKvmax()), 3, Rounded::AtLeast, k);
   };
   if (std::any_of(candidates.variants.begin(), candidates.variants.end(), coversKv)) {
     std::erase_if(candidates.variants, [&](const hydArmatur* v) { return !coversKv(v); });
@@ -111,7 +116,7 @@ int HzArmaturContainer::findEinstellungDDR(const hydArmaturDDR* variant, const d
   if (count <= 0) return -1;
   const double wanted = roundWanted(dp, 0);
   for (int i = count - 1; i >= 0; --i) {
-    if (roundCurve(nodes[static_cast<std::size_t>(i)].y, 0) >= wanted) return i;
+    if (roundsTo(nodes[static_cast<std::size_t>(i)].y, 0, Rounded::AtLeast, wanted)) return i;
   }
   // No setpoint reaches the wanted one: the most open setting.
   return 0;

@@ -31,9 +31,9 @@ template <class FlowAt>
 int findFlowSetting(int count, FlowAt&& flowAt, double flow) {
   if (count <= 0) return -1;
   const double k = roundWanted(flow, 3);
-  if (k > roundCurve(flowAt(0), 3)) return -1;
+  if (roundsTo(flowAt(0), 3, Rounded::Below, k)) return -1;
   for (int i = count - 1; i >= 0; --i) {
-    if (roundCurve(flowAt(i), 3) >= k) return i;
+    if (roundsTo(flowAt(i), 3, Rounded::AtLeast, k)) return i;
   }
   return -1;
 }
@@ -78,7 +78,9 @@ bool findFlowLimitingValve(ArmaturenModellSpan list, double flow, ARMATUR& recor
 
   Candidates candidates(candidateCapacity(list));
   forEachEligible([&](const Variant& v) {
-    if (roundCurve(Family::flowMin(v), 3) <= k && k <= roundCurve(Family::flowMax(v), 3)) candidates.add(&v);
+    if (roundsTo(Family::flowMin(v), 3, Rounded::AtMost, k) && roundsTo(Family::flowMax(v), 3, Rounded::AtLeast, k)) {
+      candidates.add(&v);
+    }
   });
   if (candidates.empty()) {
     if (flow >= kSmallFlow) return false;

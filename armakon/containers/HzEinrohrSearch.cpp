@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "armakon/containers/HzArmaturContainer.h"
 #include "armakon/containers/HzSearchSupport.h"
@@ -14,18 +15,72 @@
 
 namespace armakon {
 
+using hydVDIArmaturen::CKurve14;
 using hydVDIArmaturen::curveNode14;
 using hydVDIArmaturen::hydArmatur;
 using hydVDIArmaturen::hydArmaturEAV;
 using namespace hzsearch;
 
-double HzArmaturContainer::getHKMassenstromAnteil(const curveNode14& node, double kvHK) {
-  // The radiator branch in series with the radiator, in parallel with the bypass: the flows
-  // divide as the kv values of the two paths.
+namespace {
+
+// The radiator's share of the flow at one node: the radiator branch in series with the
+// radiator, in parallel with the bypass; the flows divide as the kv values of the two paths.
+// (Internal so that the searches' loops over the nodes inline it.)
+inline double massFlowShare(const curveNode14& node, double kvHK) {
   const double kvPath = _kvSerie(node.y2, kvHK);
   const double kvTotal = kvPath + static_cast<double>(node.y1);
   if (kvTotal <= kFormulaEpsilon) return 0.0;
   return kvPath / kvTotal;
+}
+
+// findEinstellungEAV on the nodes.
+int settingForShare(const std::vector<curveNode14>& nodes, double share, double kvHK) {
+  int best = -1;
+  double bestDistance = 0.0;
+  for (std::size_t i = nodes.size(); i-- > 0;) {
+    const double distance = std::fabs(massFlowShare(nodes[i], kvHK) - share);
+    if (best < 0 || distance < bestDistance) {
+      best = static_cast<int>(i);
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
+
+// The fitting can reach share s (2 decimals) between its most closed and most open setting.
+bool reachesShare(const hydArmaturEAV& fitting, double s, double kvHK) {
+  const CKurve14& curve = fitting.getKurve14();
+  if (curve.bIsEmpty()) return 0.0 <= s && s <= 0.0;
+  return roundsTo(massFlowShare(curve.nodes().back(), kvHK), 2, Rounded::AtMost, s) &&
+         roundsTo(massFlowShare(curve.nodes().front(), kvHK), 2, Rounded::AtLeast, s);
+}
+
+// A fitting with its setting for the share and y3 there; a fitting without settings has no
+// y3 to compare.
+struct FittingAtShare {
+  const hydArmaturEAV* fitting = nullptr;
+  int setting = -1;
+  double y3 = std::numeric_limits<double>::max();
+
+  FittingAtShare(const hydArmaturEAV* f, double s, double kvHK)
+      : fitting(f), setting(settingForShare(f->getKurve14().nodes(), s, kvHK)) {
+    if (setting >= 0) y3 = f->getKurve14().nodes()[static_cast<std::size_t>(setting)].y3;
+  }
+};
+
+// True when no node of the fitting has a y3 below `limit`: then its y3 at any setting is not
+// below it either.
+bool noY3Below(const hydArmaturEAV& fitting, double limit) {
+  for (const curveNode14& node : fitting.getKurve14().nodes()) {
+    if (static_cast<double>(node.y3) < limit) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+double HzArmaturContainer::getHKMassenstromAnteil(const curveNode14& node, double kvHK) {
+  return massFlowShare(node, kvHK);
 }
 
 bool HzArmaturContainer::getHKMassenstromAnteileEAV(const hydArmaturEAV* variant, double kvHK, double& shareLast,
@@ -33,44 +88,15 @@ bool HzArmaturContainer::getHKMassenstromAnteileEAV(const hydArmaturEAV* variant
   shareLast = 0.0;
   shareFirst = 0.0;
   if (variant == nullptr || variant->getKurve14().bIsEmpty()) return false;
-  shareLast = getHKMassenstromAnteil(variant->getKurve14().getLastNode(), kvHK);
-  shareFirst = getHKMassenstromAnteil(variant->getKurve14().getFirstNode(), kvHK);
+  shareLast = massFlowShare(variant->getKurve14().getLastNode(), kvHK);
+  shareFirst = massFlowShare(variant->getKurve14().getFirstNode(), kvHK);
   return true;
 }
 
 int HzArmaturContainer::findEinstellungEAV(const hydArmaturEAV* variant, double share, double kvHK) {
   if (variant == nullptr) return -1;
-  const auto& nodes = variant->getKurve14().nodes();
-  int best = -1;
-  double bestDistance = 0.0;
-  for (int i = variant->getKurve14().getCount() - 1; i >= 0; --i) {
-    const double distance = std::fabs(getHKMassenstromAnteil(nodes[static_cast<std::size_t>(i)], kvHK) - share);
-    if (best < 0 || distance < bestDistance) {
-      best = i;
-      bestDistance = distance;
-    }
-  }
-  return best;
+  return settingForShare(variant->getKurve14().nodes(), share, kvHK);
 }
-
-namespace {
-
-// The fitting can reach share s (2 decimals) between its most closed and most open setting.
-bool reachesShare(const hydArmaturEAV& fitting, double s, double kvHK) {
-  double shareLast = 0.0;
-  double shareFirst = 0.0;
-  HzArmaturContainer::getHKMassenstromAnteileEAV(&fitting, kvHK, shareLast, shareFirst);
-  return roundWanted(shareLast, 2) <= s && s <= roundWanted(shareFirst, 2);
-}
-
-// y3 at the fitting's setting for share s; a fitting without settings has none to compare.
-double y3AtSetting(const hydArmaturEAV& fitting, double s, double kvHK) {
-  const int setting = HzArmaturContainer::findEinstellungEAV(&fitting, s, kvHK);
-  if (setting < 0) return std::numeric_limits<double>::max();
-  return fitting.getKurve14().nodes()[static_cast<std::size_t>(setting)].y3;
-}
-
-}  // namespace
 
 bool HzArmaturContainer::findEinrohrVerschraubungEx(ArmaturenModellSpan list, double share, double kvHK,
                                                     ARMATUR& record) {
@@ -78,38 +104,42 @@ bool HzArmaturContainer::findEinrohrVerschraubungEx(ArmaturenModellSpan list, do
   if (s < 0.0 || s > 1.0) return false;
 
   Candidates candidates(candidateCapacity(list));
+  std::vector<bool> reaches;
+  reaches.reserve(candidates.variants.capacity());
   std::size_t reaching = 0;
   forEachVariantOfKind(list, HZ_EINROHRVERSCHRAUBUNG, false, [&](const hydArmatur& variant) {
     const hydArmaturEAV* fitting = asKind<hydArmaturEAV>(&variant);
     if (fitting == nullptr) return;
     candidates.add(fitting);
-    if (reachesShare(*fitting, s, kvHK)) ++reaching;
+    reaches.push_back(reachesShare(*fitting, s, kvHK));
+    if (reaches.back()) ++reaching;
   });
   if (candidates.empty()) return false;
   // When no fitting reaches the share, all stay and the comparison below decides.
   if (reaching > 0 && reaching < candidates.variants.size()) {
-    std::erase_if(candidates.variants, [&](const hydArmatur* v) {
-      return !reachesShare(*static_cast<const hydArmaturEAV*>(v), s, kvHK);
-    });
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < candidates.variants.size(); ++i) {
+      if (reaches[i]) candidates.variants[kept++] = candidates.variants[i];
+    }
+    candidates.variants.resize(kept);
     candidates.recomputeRange();
   }
   candidates.narrowTo(record.dimension);
   const hydArmatur* preferred = ArmaturenModell::findNearestArmaturEx(candidates.variants, record.dimension);
   if (preferred == nullptr) return recordNamesVariant(record);
 
-  const auto* choice = static_cast<const hydArmaturEAV*>(preferred);
-  double smallestY3 = y3AtSetting(*choice, s, kvHK);
+  // The smallest y3 wins; a fitting whose nodes all lie at or above the smallest so far
+  // cannot win and is not set.
+  FittingAtShare choice(static_cast<const hydArmaturEAV*>(preferred), s, kvHK);
   for (auto it = candidates.variants.rbegin(); it != candidates.variants.rend(); ++it) {
     const auto* fitting = static_cast<const hydArmaturEAV*>(*it);
-    const double y3 = y3AtSetting(*fitting, s, kvHK);
-    if (y3 < smallestY3) {
-      choice = fitting;
-      smallestY3 = y3;
-    }
+    if (fitting == choice.fitting || noY3Below(*fitting, choice.y3)) continue;
+    const FittingAtShare candidate(fitting, s, kvHK);
+    if (candidate.y3 < choice.y3) choice = candidate;
   }
-  record.einstellung = findEinstellungEAV(choice, s, kvHK);
-  record.dimension = choice->getDimension();
-  record.modellId = findParentModellId(list, choice);
+  record.einstellung = choice.setting;
+  record.dimension = choice.fitting->getDimension();
+  record.modellId = findParentModellId(list, choice.fitting);
   return recordNamesVariant(record);
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // Pieces the heating searches share: the candidate set with its dimension range, the
-// dimension restriction keepDim, the walks over the variants of one kind and the rounding of
-// wanted values and curve values.
+// dimension restriction keepDim, the walks over the variants of one kind, the rounding of
+// wanted values and the comparison of rounded values with them.
 //
 // Host network calculations run these searches per component and iteration, so the walks
-// read the variants in place and a search allocates no more than its one candidate array.
+// read the variants in place and a search allocates no more than its candidate arrays.
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <limits>
 
@@ -22,11 +23,42 @@ namespace armakon::hzsearch {
 // A wanted value (flow, kv, share) rounded to n decimals in double precision.
 inline double roundWanted(double value, int decimals) { return Round(value, decimals); }
 
-// A value read from a curve (stored as a float) rounded to n decimals in single precision,
-// widened for the comparison with a wanted value.
-inline double roundCurve(float value, int decimals) { return static_cast<double>(Round(value, decimals)); }
-// The same for a curve value that a query hands out as a double (it was a float when stored).
-inline double roundCurve(double value, int decimals) { return roundCurve(static_cast<float>(value), decimals); }
+// How a rounded value is compared with a wanted one.
+enum class Rounded { Below, AtMost, AtLeast, Above };
+
+// -1 when Round(x, decimals) surely lies below k, +1 when surely above, 0 when only rounding
+// tells. Rounding moves a value by half a unit of its last decimal and a few steps of its
+// precision (less than 2^-20 of itself, single precision included), so a value further than
+// one unit and that much from k is decided without rounding.
+inline int clearSideOfRounded(double x, int decimals, double k) {
+  if (decimals < 0 || decimals > 10 || !(std::fabs(x) <= 1e18)) return 0;
+  const double reach = 1.0 / rounding::powerOfTen(decimals) + std::fabs(x) * 0x1p-20;
+  if (x + reach < k) return -1;
+  if (x - reach > k) return 1;
+  return 0;
+}
+
+// Round(v, decimals) (in the precision of v: single for curve values, double for computed
+// ones) compared with k as `relation` says; the same answer as rounding first, found without
+// rounding where the value lies clearly on one side. The searches compare every curve value
+// they walk this way.
+template <class Value>
+bool roundsTo(Value v, int decimals, Rounded relation, double k) {
+  const int side = clearSideOfRounded(static_cast<double>(v), decimals, k);
+  if (side != 0) return (relation == Rounded::Below || relation == Rounded::AtMost) ? side < 0 : side > 0;
+  const double rounded = static_cast<double>(Round(v, decimals));
+  switch (relation) {
+    case Rounded::Below:
+      return rounded < k;
+    case Rounded::AtMost:
+      return rounded <= k;
+    case Rounded::AtLeast:
+      return rounded >= k;
+    case Rounded::Above:
+      break;
+  }
+  return rounded > k;
+}
 
 // keepDim restricts a search to the record's dimension while that names one (>= 1).
 inline bool passesKeepDim(const hydVDIArmaturen::hydArmatur& variant, const ARMATUR& record, bool keepDim) {

@@ -10,7 +10,6 @@
 #include <cmath>
 #include <vector>
 
-#include "armakon/components/CHydrixInterpolation.h"
 #include "armakon/containers/TwArmaturContainer.h"
 #include "armakon/containers/TwArmaturContainerCandidates.h"
 #include "armakon/model/hydArmaturThermoDross.h"
@@ -103,15 +102,14 @@ bool TwArmaturContainer::findThermoDrosselEx(ArmaturenModellSpan list, double kv
   // reaches.
   const RegulatorSetting* chosen = nullptr;
   double best = -1000.0;
-  CHydrixInterpolation function;
   std::size_t v = 0;
   for (const hydArmatur* candidate : ofWantedSize) {
     while (valves[v].valve != candidate) ++v;
     RegulatorSetting& setting = valves[v];
     if (!setting.ask(kv, T)) continue;
-    if (!setting.valve->getFunktion(function, setting.temperature, true)) continue;
     // The kv the valve reaches at the water temperature with its regulator so set.
-    const double y = function.GetY(T, true);
+    double y = 0.0;
+    if (!setting.valve->getFunktionKv(setting.temperature, T, y)) continue;
     if (best < 0.0 || (y >= kv && std::fabs(y - kv) < std::fabs(best - kv))) {
       best = y;
       chosen = &setting;

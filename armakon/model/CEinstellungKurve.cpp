@@ -111,14 +111,29 @@ bool CEinstellungKurve::getFunktion(CHydrixInterpolation& out, bool withoutDisin
 }
 
 void CEinstellungKurve::appendFunktionThDesinf(CHydrixInterpolation& table) const {
-  const double lastY = table.lastY();
-  const double start = std::max(table.lastX(), kDesinfektionStart);
+  double x[3];
+  double y[3];
+  const int count = getFunktionThDesinf(table.lastX(), table.lastY(), x, y);
+  for (int i = 0; i < count; ++i) table.Add(x[i], y[i]);
+}
+
+int CEinstellungKurve::getFunktionThDesinf(double lastX, double lastY, double (&x)[3], double (&y)[3]) const {
+  // With a kv at disinfection the function rises to it after the highest temperature (65 °C at
+  // the earliest) and holds it up to 75 °C; without, it holds its last kv up to 75 °C.
   if (m_KvDesinfektion > 0.0) {
-    table.Add(start + 1.0, lastY);
-    table.Add(start + 3.0, m_KvDesinfektion);
-    table.Add(kDesinfektionEnde, m_KvDesinfektion);
+    const double start = std::max(lastX, kDesinfektionStart);
+    x[0] = start + 1.0;
+    y[0] = lastY;
+    x[1] = start + 3.0;
+    y[1] = m_KvDesinfektion;
+    x[2] = kDesinfektionEnde;
+    y[2] = m_KvDesinfektion;
+    return 3;
   }
-  if (table.lastX() < kDesinfektionEnde) table.Add(kDesinfektionEnde, table.lastY());
+  if (!(lastX < kDesinfektionEnde)) return 0;
+  x[0] = kDesinfektionEnde;
+  y[0] = lastY;
+  return 1;
 }
 
 double CEinstellungKurve::findTemperaturByKvWert(double kv) const {

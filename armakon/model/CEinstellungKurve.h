@@ -56,6 +56,9 @@ class CEinstellungKurve : public CKurve {
   bool getFunktion(CHydrixInterpolation& out, bool withoutDisinfection) const;
   // Appends the thermal-disinfection section (up to 75 °C) to a temperature -> kv table.
   void appendFunktionThDesinf(CHydrixInterpolation& table) const;
+  // The points that section adds to a table ending in (lastX, lastY) (0, 0 for an empty
+  // table): their count, at most three, and the points in x and y.
+  int getFunktionThDesinf(double lastX, double lastY, double (&x)[3], double (&y)[3]) const;
   // The water temperature at which this setting has the given kv; -1.0 when there is none.
   double findTemperaturByKvWert(double kv) const;
   // The table findTemperaturByKvWert looks the kv up in (kv -> water temperature over the

@@ -119,15 +119,7 @@ const curveNode& CKurve::getAt(int index) const {
   return m_nodes[static_cast<std::size_t>(index)];
 }
 
-const curveNode& CKurve::getFirstNode() const {
-  if (m_nodes.empty()) throwIndex("getFirstNode", 0, 0);
-  return m_nodes.front();
-}
-
-const curveNode& CKurve::getLastNode() const {
-  if (m_nodes.empty()) throwIndex("getLastNode", -1, 0);
-  return m_nodes.back();
-}
+void CKurve::throwNoNode(const char* what, int index) { throwIndex(what, index, 0); }
 
 void CKurve::addCurveNode(const curveNode& node) { m_nodes.push_back(node); }
 

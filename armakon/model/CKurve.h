@@ -55,8 +55,15 @@ class CKurve : public hydArmaturObject {
   const curveNode& getAt(int index) const;
   const curveNode& getCurveNodeAt(int index) const { return getAt(index); }
   const curveNode& operator[](int index) const { return getAt(index); }
-  const curveNode& getFirstNode() const;
-  const curveNode& getLastNode() const;
+  // (Inline: the sizing searches read the end nodes of every variant they walk.)
+  const curveNode& getFirstNode() const {
+    if (m_nodes.empty()) throwNoNode("getFirstNode", 0);
+    return m_nodes.front();
+  }
+  const curveNode& getLastNode() const {
+    if (m_nodes.empty()) throwNoNode("getLastNode", -1);
+    return m_nodes.back();
+  }
   const std::vector<curveNode>& nodes() const { return m_nodes; }
 
   void addCurveNode(const curveNode& node);
@@ -102,6 +109,8 @@ class CKurve : public hydArmaturObject {
             const std::string& x2Name);
 
  private:
+  // Throws std::invalid_argument for a read of node `index` of an empty curve.
+  [[noreturn]] static void throwNoNode(const char* what, int index);
   std::vector<curveNode> m_nodes;
   std::string m_Einheitx;
   std::string m_Einheitx2;

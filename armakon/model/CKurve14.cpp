@@ -50,15 +50,7 @@ const curveNode14& CKurve14::getAt(int index) const {
   return m_nodes[static_cast<std::size_t>(index)];
 }
 
-const curveNode14& CKurve14::getFirstNode() const {
-  if (m_nodes.empty()) throwIndex("getFirstNode", 0, 0);
-  return m_nodes.front();
-}
-
-const curveNode14& CKurve14::getLastNode() const {
-  if (m_nodes.empty()) throwIndex("getLastNode", -1, 0);
-  return m_nodes.back();
-}
+void CKurve14::throwNoNode(const char* what, int index) { throwIndex(what, index, 0); }
 
 void CKurve14::addCurveNode(const curveNode14& node) { m_nodes.push_back(node); }
 

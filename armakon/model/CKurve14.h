@@ -34,8 +34,15 @@ class CKurve14 : public hydArmaturObject {
   const curveNode14& getAt(int index) const;
   const curveNode14& getCurveNodeAt(int index) const { return getAt(index); }
   const curveNode14& operator[](int index) const { return getAt(index); }
-  const curveNode14& getFirstNode() const;
-  const curveNode14& getLastNode() const;
+  // (Inline: the sizing searches read the end nodes of every variant they walk.)
+  const curveNode14& getFirstNode() const {
+    if (m_nodes.empty()) throwNoNode("getFirstNode", 0);
+    return m_nodes.front();
+  }
+  const curveNode14& getLastNode() const {
+    if (m_nodes.empty()) throwNoNode("getLastNode", -1);
+    return m_nodes.back();
+  }
   const std::vector<curveNode14>& nodes() const { return m_nodes; }
 
   void addCurveNode(const curveNode14& node);
@@ -64,6 +71,8 @@ class CKurve14 : public hydArmaturObject {
             const std::string& y2Name, const std::string& y3Name, const std::string& y4Name);
 
  private:
+  // Throws std::invalid_argument for a read of node `index` of an empty curve.
+  [[noreturn]] static void throwNoNode(const char* what, int index);
   std::vector<curveNode14> m_nodes;
   std::string m_Einheitx;
   std::string m_Einheity1;

@@ -39,10 +39,6 @@ float hydArmaturDFR::getFlowRateAt(int i) const {
   return m_FlowKurve.getAt(i).y;
 }
 
-float hydArmaturDFR::getFlowRateMax() const { return m_FlowKurve.bIsEmpty() ? 0.0f : m_FlowKurve.getFirstNode().y; }
-
-float hydArmaturDFR::getFlowRateMin() const { return m_FlowKurve.bIsEmpty() ? 0.0f : m_FlowKurve.getLastNode().y; }
-
 bool hydArmaturDFR::write(CNode* node) const {
   if (node == nullptr) return false;
   node->SetName("DFR");

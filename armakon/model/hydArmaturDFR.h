@@ -39,8 +39,8 @@ class hydArmaturDFR : public hydArmatur {
   // y of node i; 0 when i lies outside the nodes.
   float getFlowRateAt(int i) const;
   // y of the first / last node; 0 for an empty curve.
-  float getFlowRateMax() const;
-  float getFlowRateMin() const;
+  float getFlowRateMax() const { return m_FlowKurve.bIsEmpty() ? 0.0f : m_FlowKurve.getFirstNode().y; }
+  float getFlowRateMin() const { return m_FlowKurve.bIsEmpty() ? 0.0f : m_FlowKurve.getLastNode().y; }
 
  private:
   float m_Wirkdruck = 0.0f;

@@ -45,8 +45,6 @@ float hydArmaturTHKVDFR::getWirkdruck(int i) const { return valueAt(m_Kurve14, i
 float hydArmaturTHKVDFR::getDpMaxAt(int i) const { return valueAt(m_Kurve14, i, &curveNode14::y2); }
 float hydArmaturTHKVDFR::getVmaxAt(int i) const { return valueAt(m_Kurve14, i, &curveNode14::y4); }
 
-float hydArmaturTHKVDFR::getFlowRateMax() const { return m_Kurve14.bIsEmpty() ? 0.0f : m_Kurve14.getFirstNode().y4; }
-float hydArmaturTHKVDFR::getFlowRateMin() const { return m_Kurve14.bIsEmpty() ? 0.0f : m_Kurve14.getLastNode().y4; }
 
 bool hydArmaturTHKVDFR::write(CNode* node) const {
   if (node == nullptr) return false;

@@ -40,8 +40,8 @@ class hydArmaturTHKVDFR : public hydArmatur {
   float getDpMaxAt(int i) const;
   float getVmaxAt(int i) const;
   // y4 of the first / last node; 0 for an empty curve.
-  float getFlowRateMax() const;
-  float getFlowRateMin() const;
+  float getFlowRateMax() const { return m_Kurve14.bIsEmpty() ? 0.0f : m_Kurve14.getFirstNode().y4; }
+  float getFlowRateMin() const { return m_Kurve14.bIsEmpty() ? 0.0f : m_Kurve14.getLastNode().y4; }
 
  private:
   double m_Xp = 0.0;

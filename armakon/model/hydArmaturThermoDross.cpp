@@ -34,19 +34,128 @@ CHydrixInterpolation inverseOf(const CHydrixInterpolation& function) {
 }
 
 // For every point (kv, t) of one inverse function where the other has a temperature t' at
-// that kv: the point ((1 - w) * colder + w * warmer, kv) of the two temperatures.
-void mixInto(CHydrixInterpolation& out, const CHydrixInterpolation& own, const CHydrixInterpolation& other,
-             bool ownIsColder, double w) {
+// that kv: visit(colder, warmer, kv) with the two temperatures.
+template <class Visit>
+void forEachMixPoint(const CHydrixInterpolation& own, const CHydrixInterpolation& other, bool ownIsColder,
+                     Visit&& visit) {
   const std::vector<double>& kvs = own.xValues();
   const std::vector<double>& temperatures = own.yValues();
   CHydrixInterpolation::FallingWalk otherAt(other);
   for (std::size_t k = 0; k < kvs.size(); ++k) {
     const double t = otherAt.GetY(kvs[k]);
     if (t == kNoValue) continue;
-    const double colder = ownIsColder ? temperatures[k] : t;
-    const double warmer = ownIsColder ? t : temperatures[k];
-    out.Add((1.0 - w) * colder + w * warmer, kvs[k]);
+    visit(ownIsColder ? temperatures[k] : t, ownIsColder ? t : temperatures[k], kvs[k]);
   }
+}
+
+// The temperature of a mixed point, weighted by where the regulator temperature lies between
+// the colder and the warmer curve's (w from 0 to 1).
+inline double mixedTemperature(double colder, double warmer, double w) { return (1.0 - w) * colder + w * warmer; }
+
+void mixInto(CHydrixInterpolation& out, const CHydrixInterpolation& own, const CHydrixInterpolation& other,
+             bool ownIsColder, double w) {
+  forEachMixPoint(own, other, ownIsColder,
+                  [&](double colder, double warmer, double kv) { out.Add(mixedTemperature(colder, warmer, w), kv); });
+}
+
+// The points of one run of a mixed function, weighted, one at a time.
+class MixedRun {
+ public:
+  MixedRun(const std::vector<double>& colder, const std::vector<double>& warmer, const std::vector<double>& kv,
+           double w)
+      : colder_(colder), warmer_(warmer), kv_(kv), w_(w) {}
+
+  // The next point; false after the last.
+  bool next(double& x, double& y) {
+    if (k_ >= kv_.size()) return false;
+    x = mixedTemperature(colder_[k_], warmer_[k_], w_);
+    y = kv_[k_];
+    ++k_;
+    return true;
+  }
+
+ private:
+  const std::vector<double>& colder_;
+  const std::vector<double>& warmer_;
+  const std::vector<double>& kv_;
+  double w_;
+  std::size_t k_ = 0;
+};
+
+// Nodes of a mixed function closer than this in temperature are one (the first stays).
+constexpr double kMixedNodeDistance = 1e-6;
+
+// One run of a mixed function read in order, as long as its points do not fall.
+class RunHead {
+ public:
+  explicit RunHead(MixedRun& run) : run_(run) { advance(); }
+  bool more() const { return more_; }
+  bool fell() const { return fell_; }
+  double x() const { return x_; }
+  double y() const { return y_; }
+  void advance() {
+    const double previous = x_;
+    const bool first = !started_;
+    started_ = true;
+    more_ = run_.next(x_, y_);
+    if (more_ && (std::isnan(x_) || (!first && x_ < previous))) fell_ = true;
+  }
+
+ private:
+  MixedRun& run_;
+  bool started_ = false;
+  bool more_ = false;
+  bool fell_ = false;
+  double x_ = 0.0;
+  double y_ = 0.0;
+};
+
+// The mixed function that getFunktion builds between two curves (the runs of both, the point
+// joining their starts, sorted and thinned, then the disinfection section of the colder
+// curve), read at water temperature x without building it: the runs are merged as they come,
+// which is the order sorting gives while each run rises. False when a run falls or holds NaN;
+// then only the built table knows its order.
+bool mixedKvAt(MixedRun& colderRun, MixedRun& warmerRun, double joinX, double joinY,
+               const CEinstellungKurve& colderCurve, double x, double& kv) {
+  if (std::isnan(joinX)) return false;
+  RunHead a(colderRun);
+  RunHead b(warmerRun);
+  bool joinPending = true;
+  CHydrixInterpolation::AscendingProbe probe(x);
+  bool anyKept = false;
+  double keptX = 0.0;
+  for (;;) {
+    if (a.fell() || b.fell()) return false;
+    // The smallest x next; on equal x the colder run, then the warmer, then the joining point.
+    double nodeX = 0.0;
+    double nodeY = 0.0;
+    if (a.more() && (!b.more() || !(b.x() < a.x())) && (!joinPending || !(joinX < a.x()))) {
+      nodeX = a.x();
+      nodeY = a.y();
+      a.advance();
+    } else if (b.more() && (!joinPending || !(joinX < b.x()))) {
+      nodeX = b.x();
+      nodeY = b.y();
+      b.advance();
+    } else if (joinPending) {
+      nodeX = joinX;
+      nodeY = joinY;
+      joinPending = false;
+    } else {
+      break;
+    }
+    if (anyKept && nodeX - keptX < kMixedNodeDistance) continue;
+    anyKept = true;
+    keptX = nodeX;
+    probe.Add(nodeX, nodeY);
+  }
+  double tailX[3];
+  double tailY[3];
+  const int tail = colderCurve.getFunktionThDesinf(probe.lastX(), probe.lastY(), tailX, tailY);
+  for (int i = 0; i < tail; ++i) probe.Add(tailX[i], tailY[i]);
+  if (!probe.ascending()) return false;
+  kv = probe.GetY();
+  return true;
 }
 
 }  // namespace
@@ -104,6 +213,19 @@ const std::vector<hydArmaturThermoDross::CurveTables>& hydArmaturThermoDross::cu
     tables.plainOk = curve.getFunktion(tables.plain, true);
     tables.plainInverse = inverseOf(tables.plain);
     curve.getTemperaturByKvTable(tables.temperaturByKv);
+  }
+  for (std::size_t i = 0; i + 1 < m_Kurven.size(); ++i) {
+    const CHydrixInterpolation& colderInverse = m_tables[i + 1].plainInverse;
+    const CHydrixInterpolation& warmerInverse = m_tables[i].plainInverse;
+    for (int run = 0; run < 2; ++run) {
+      MixPoints& points = m_tables[i].mixedWithColder[run];
+      forEachMixPoint(run == 0 ? colderInverse : warmerInverse, run == 0 ? warmerInverse : colderInverse, run == 0,
+                      [&points](double colder, double warmer, double kv) {
+                        points.colder.push_back(colder);
+                        points.warmer.push_back(warmer);
+                        points.kv.push_back(kv);
+                      });
+    }
   }
   m_kvMin = m_Kurven.empty() ? -1.0 : kvOfFirstCurveAt(m_tables, m_Kurven.front()->getTemperatur());
   m_kvMax = kvOfFirstCurveAt(m_tables, 0.0);
@@ -180,31 +302,52 @@ bool hydArmaturThermoDross::hasDesinfektion() const {
   return false;
 }
 
-bool hydArmaturThermoDross::getFunktion(CHydrixInterpolation& out, double T, bool interpolate) const {
-  out.reset();
-  if (m_Kurven.empty() || T < getReglerTempMin() || T > getReglerTempMax()) return false;
-  const std::vector<CurveTables>& tables = curveTables();
+hydArmaturThermoDross::FunktionSource hydArmaturThermoDross::findFunktionSource(
+    const std::vector<CurveTables>& tables, double T, bool interpolate) const {
+  FunktionSource source;
+  if (m_Kurven.empty() || T < getReglerTempMin() || T > getReglerTempMax()) return source;
   for (std::size_t i = 0; i < m_Kurven.size(); ++i) {
     if (std::fabs(m_Kurven[i]->getTemperatur() - T) <= kSameTemperature) {
-      out = tables[i].function;
-      return tables[i].functionOk;
+      source.kind = FunktionSource::Curve;
+      source.index = i;
+      return source;
     }
   }
-  if (!interpolate) return false;
+  if (!interpolate) return source;
 
-  // The two curves around T whose functions exist: A the colder (i + 1), B the warmer (i).
-  std::size_t pair = m_Kurven.size();
+  // The two curves around T whose functions exist: i the warmer, i + 1 the colder.
+  source.kind = FunktionSource::None;
   for (std::size_t i = 0; i + 1 < m_Kurven.size(); ++i) {
     const double tWarm = m_Kurven[i]->getTemperatur();
     const double tCold = m_Kurven[i + 1]->getTemperatur();
     if (!(tCold < T && T < tWarm)) continue;
     if (tables[i + 1].plainOk && tables[i].plainOk) {
-      pair = i;
+      source.kind = FunktionSource::Pair;
+      source.index = i;
       break;
     }
   }
-  if (pair == m_Kurven.size()) return true;
+  return source;
+}
 
+bool hydArmaturThermoDross::getFunktion(CHydrixInterpolation& out, double T, bool interpolate) const {
+  out.reset();
+  if (m_Kurven.empty()) return false;
+  const std::vector<CurveTables>& tables = curveTables();
+  const FunktionSource source = findFunktionSource(tables, T, interpolate);
+  switch (source.kind) {
+    case FunktionSource::Outside:
+      return false;
+    case FunktionSource::Curve:
+      out = tables[source.index].function;
+      return tables[source.index].functionOk;
+    case FunktionSource::None:
+      return true;
+    case FunktionSource::Pair:
+      break;
+  }
+
+  const std::size_t pair = source.index;
   const double tWarm = m_Kurven[pair]->getTemperatur();
   const double tCold = m_Kurven[pair + 1]->getTemperatur();
   const double w = std::fabs((T - tCold) / (tWarm - tCold));
@@ -218,8 +361,45 @@ bool hydArmaturThermoDross::getFunktion(CHydrixInterpolation& out, double T, boo
   mixInto(out, colderInverse, warmerInverse, true, w);
   mixInto(out, warmerInverse, colderInverse, false, w);
   out.Add(std::min(colder.firstX(), warmer.firstX()), std::max(colder.firstY(), warmer.firstY()));
-  out.sort(1e-6);
+  out.sort(kMixedNodeDistance);
   m_Kurven[pair + 1]->appendFunktionThDesinf(out);
+  return true;
+}
+
+bool hydArmaturThermoDross::getFunktionKv(double T, double waterT, double& kv) const {
+  kv = kNoValue;
+  if (m_Kurven.empty()) return false;
+  const std::vector<CurveTables>& tables = curveTables();
+  const FunktionSource source = findFunktionSource(tables, T, true);
+  switch (source.kind) {
+    case FunktionSource::Outside:
+      return false;
+    case FunktionSource::Curve:
+      kv = tables[source.index].function.GetY(waterT, true);
+      return tables[source.index].functionOk;
+    case FunktionSource::None:
+      return true;
+    case FunktionSource::Pair:
+      break;
+  }
+
+  const std::size_t pair = source.index;
+  const double tWarm = m_Kurven[pair]->getTemperatur();
+  const double tCold = m_Kurven[pair + 1]->getTemperatur();
+  const double w = std::fabs((T - tCold) / (tWarm - tCold));
+  const CHydrixInterpolation& colder = tables[pair + 1].plain;
+  const CHydrixInterpolation& warmer = tables[pair].plain;
+  const MixPoints& fromColder = tables[pair].mixedWithColder[0];
+  const MixPoints& fromWarmer = tables[pair].mixedWithColder[1];
+  MixedRun colderRun(fromColder.colder, fromColder.warmer, fromColder.kv, w);
+  MixedRun warmerRun(fromWarmer.colder, fromWarmer.warmer, fromWarmer.kv, w);
+  if (mixedKvAt(colderRun, warmerRun, std::min(colder.firstX(), warmer.firstX()),
+                std::max(colder.firstY(), warmer.firstY()), *m_Kurven[pair + 1], waterT, kv)) {
+    return true;
+  }
+  CHydrixInterpolation function;
+  getFunktion(function, T, true);
+  kv = function.GetY(waterT, true);
   return true;
 }
 

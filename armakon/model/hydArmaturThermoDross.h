@@ -71,12 +71,23 @@ class hydArmaturThermoDross : public hydArmaturDross {
   // The temperature -> kv function at regulator temperature T (see the class comment); with
   // interpolate false only a curve of exactly that temperature answers.
   bool getFunktion(CHydrixInterpolation& out, double T, bool interpolate) const;
+  // What the sizing searches read of that function: getFunktion(table, T, true) and then
+  // kv = table.GetY(waterT, true), mostly without building the table; false where getFunktion
+  // is false.
+  bool getFunktionKv(double T, double waterT, double& kv) const;
   // The regulator temperature at which the valve has kv at water temperature T, and the two
   // neighbouring setting curves; outputs -1 and false when there is none.
   bool findEinstelltemperatur(double kv, double T, double& temperature, int& index1, int& index2,
                               bool strict) const;
 
  private:
+  // Points of a function mixed from two curves before they are weighted: the colder and the
+  // warmer temperature at each kv.
+  struct MixPoints {
+    std::vector<double> colder;
+    std::vector<double> warmer;
+    std::vector<double> kv;
+  };
   // What the queries derive from one setting curve.
   struct CurveTables {
     CHydrixInterpolation function;  // getFunktion with the disinfection section
@@ -85,6 +96,9 @@ class hydArmaturThermoDross : public hydArmaturDross {
     bool plainOk = false;
     CHydrixInterpolation plainInverse;     // (kv, temperature) of plain's falling stretches
     CHydrixInterpolation temperaturByKv;  // CEinstellungKurve::getTemperaturByKvTable
+    // The two runs of the function mixed with the next colder curve (see getFunktion): from
+    // the colder curve's plainInverse, then from this one's.
+    MixPoints mixedWithColder[2];
   };
   // The tables of every curve, in curve order; valid until the curves or the kv at
   // disinfection change.
@@ -92,6 +106,13 @@ class hydArmaturThermoDross : public hydArmaturDross {
   void dropCurveTables();
   // getKvMaxByTemperatur from the tables as they stand.
   double kvOfFirstCurveAt(const std::vector<CurveTables>& tables, double T) const;
+  // Where the function at regulator temperature T comes from: the curve of that temperature,
+  // or (interpolating) the pair of curves around it, warmer first.
+  struct FunktionSource {
+    enum { Outside, Curve, Pair, None } kind = Outside;
+    std::size_t index = 0;
+  };
+  FunktionSource findFunktionSource(const std::vector<CurveTables>& tables, double T, bool interpolate) const;
 
   std::vector<std::unique_ptr<CEinstellungKurve>> m_Kurven;
   mutable std::mutex m_tablesLock;

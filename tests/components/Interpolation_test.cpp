@@ -97,7 +97,8 @@ TEST(Interpolation, SortOrdersAndMergesCloseNodes) {
 }
 
 // Random tables built in a few runs with repeated and close x, sorted by the table and by a
-// plain stable sort with the cluster rule; and a walk over falling tables against GetY.
+// plain stable sort with the cluster rule; a probe fed the sorted nodes and a walk over falling
+// tables against GetY.
 TEST(Interpolation, SortAndFallingWalkAnswerAsThePlainForms) {
   std::uint64_t state = 18;
   auto next = [&state](int n) {
@@ -120,6 +121,22 @@ TEST(Interpolation, SortAndFallingWalkAnswerAsThePlainForms) {
     for (const auto& node : nodes) {
       if (kept.empty() || !(node.first - kept.back().first < 1e-6)) kept.push_back(node);
     }
+    // A probe fed the sorted nodes (vertical steps included) answers as their table.
+    CHydrixInterpolation steps;
+    for (const auto& [x, y] : nodes) steps.Add(x, y);
+    for (int q = 0; q < 6; ++q) {
+      const double x = nodes.empty() || q == 0
+                           ? next(30) * 0.5 - 2.0
+                           : nodes[static_cast<std::size_t>(next(static_cast<int>(nodes.size())))].first;
+      CHydrixInterpolation::AscendingProbe probe(x);
+      for (const auto& [nx, ny] : nodes) probe.Add(nx, ny);
+      ASSERT_TRUE(probe.ascending());
+      EXPECT_EQ(probe.GetY(), steps.GetY(x, true)) << x;
+    }
+    CHydrixInterpolation::AscendingProbe mirrored(1.0);
+    for (const auto& [nx, ny] : nodes) mirrored.Add(-nx, ny);
+    EXPECT_EQ(mirrored.ascending(), nodes.size() < 2 || nodes.front().first == nodes.back().first);
+
     table.sort(1e-6);
     ASSERT_EQ(table.getSize(), static_cast<int>(kept.size()));
     for (int i = 0; i < table.getSize(); ++i) {

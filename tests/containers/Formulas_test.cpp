@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "armakon/containers/HydraulicFormulas.h"
+#include "armakon/containers/HzSearchSupport.h"
 #include "armakon/containers/RnArmaturContainer.h"
 
 namespace armakon {
@@ -45,6 +48,78 @@ TEST(RoundTest, FloatFormComputesInSinglePrecision) {
       {0.0005f, 3, 0.001f}, {-0.0005f, 3, 0.0f}, {-2.5f, 0, -2.0f}, {2.5f, 0, 3.0f}, {12.345678f, 1, 12.3f},
   };
   for (const Case& c : cases) EXPECT_EQ(Round(c.x, c.n), c.expected) << c.x << " to " << c.n;
+}
+
+// Round takes the floor without the maths library; it must be std::floor to the bit.
+TEST(RoundTest, FloorIsTheLibraryFloorToTheBit) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double doubles[] = {0.0,  -0.0,        0.5,          -0.5,        0.9999999999999999, -1e-300,
+                            1e-300, 2.5,       -2.5,         -3.0,        4503599627370495.5, -4503599627370495.5,
+                            4503599627370496.0, -4503599627370497.0, 9.3e18, -9.3e18, 1e300, -1e300,
+                            inf,  -inf,        std::nan("")};
+  for (const double v : doubles) {
+    const double expected = std::floor(v);
+    const double got = rounding::floorOf(v);
+    EXPECT_TRUE((got == expected && std::signbit(got) == std::signbit(expected)) ||
+                (std::isnan(got) && std::isnan(expected)))
+        << v;
+  }
+  const float floats[] = {0.0f,       -0.0f,      0.5f,       -0.5f,       0.99999994f, -1e-30f,   2.5f,
+                          -2.5f,      8388607.5f, -8388607.5f, 8388608.0f, -8388609.0f, 3e9f,     -3e9f,
+                          3e38f,      -3e38f,     std::numeric_limits<float>::infinity(), std::nanf("")};
+  for (const float v : floats) {
+    const float expected = std::floor(v);
+    const float got = rounding::floorOf(v);
+    EXPECT_TRUE((got == expected && std::signbit(got) == std::signbit(expected)) ||
+                (std::isnan(got) && std::isnan(expected)))
+        << v;
+  }
+}
+
+// The searches compare rounded values without rounding where the value lies clearly on one
+// side; near the boundary and far from it the answer must be that of rounding first.
+TEST(RoundTest, ComparisonsOfRoundedValuesAnswerAsRoundingFirst) {
+  using hzsearch::Rounded;
+  std::uint64_t state = 7;
+  auto unit = [&state] {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<double>(state >> 11) / 9007199254740992.0;
+  };
+  const Rounded relations[] = {Rounded::Below, Rounded::AtMost, Rounded::AtLeast, Rounded::Above};
+  auto expected = [](double rounded, Rounded relation, double k) {
+    switch (relation) {
+      case Rounded::Below:
+        return rounded < k;
+      case Rounded::AtMost:
+        return rounded <= k;
+      case Rounded::AtLeast:
+        return rounded >= k;
+      case Rounded::Above:
+        break;
+    }
+    return rounded > k;
+  };
+  for (int round = 0; round < 20000; ++round) {
+    const int decimals = static_cast<int>(unit() * 4);
+    const double magnitude = std::pow(10.0, unit() * 12 - 4);
+    const double k = Round((unit() - 0.3) * magnitude, decimals);
+    // Values around the rounding boundaries next to k and a few further off.
+    const double step = 1.0 / std::pow(10.0, decimals);
+    const double x = k + (static_cast<int>(unit() * 7) - 3) * 0.5 * step + (unit() - 0.5) * step * 1e-6 * (round % 3);
+    const float v = static_cast<float>(x);
+    for (const Rounded relation : relations) {
+      EXPECT_EQ(hzsearch::roundsTo(v, decimals, relation, k), expected(Round(v, decimals), relation, k))
+          << v << " " << decimals << " " << k;
+      EXPECT_EQ(hzsearch::roundsTo(x, decimals, relation, k), expected(Round(x, decimals), relation, k))
+          << x << " " << decimals << " " << k;
+    }
+  }
+  const double nan = std::nan("");
+  for (const Rounded relation : relations) {
+    EXPECT_FALSE(hzsearch::roundsTo(static_cast<float>(nan), 3, relation, 1.0));
+    EXPECT_FALSE(hzsearch::roundsTo(1.0, 3, relation, nan));
+    EXPECT_EQ(hzsearch::roundsTo(3e38f, 3, relation, 1e300), expected(Round(3e38f, 3), relation, 1e300));
+  }
 }
 
 TEST(FormulasTest, KvAndPressureDrop) {

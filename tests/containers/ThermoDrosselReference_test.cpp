@@ -174,5 +174,41 @@ TEST(ThermoDrosselReference, SearchAnswersAsTheLiteralProcedureOnGeneratedContai
   EXPECT_GT(found, 400);
 }
 
+
+// What the search reads of a throttle's function, read without building it, against the
+// built function, for regulator temperatures at, between and beside the curves.
+TEST(ThermoDrosselReference, FunctionReadAtOneTemperatureAnswersAsTheBuiltFunction) {
+  Random random(20261206);
+  int mixed = 0;
+  for (int container = 0; container < 24; ++container) {
+    EntryList list = randomEntries(random);
+    if (container % 2 == 1) changeThrottles(list, random);
+    for (const auto& entry : list) {
+      for (const auto& variant : entry->getModell().getArmaturen()) {
+        const auto& valve = static_cast<const hydArmaturThermoDross&>(*variant);
+        std::vector<double> temperatures = {valve.getReglerTempMin() - 1.0, valve.getReglerTempMax() + 1.0};
+        for (int c = 0; c < valve.getCount(); ++c) {
+          temperatures.push_back(valve.getKurveAt(c).getTemperatur());
+          temperatures.push_back(valve.getKurveAt(c).getTemperatur() - random.uniform(0.0, 8.0));
+        }
+        for (const double t : temperatures) {
+          for (int q = 0; q < 6; ++q) {
+            const double waterT = random.uniform(-5.0, 80.0);
+            CHydrixInterpolation function;
+            const bool built = valve.getFunktion(function, t, true);
+            double kv = -7.0;
+            ASSERT_EQ(valve.getFunktionKv(t, waterT, kv), built) << t;
+            if (!built) continue;
+            const double expected = function.GetY(waterT, true);
+            EXPECT_TRUE(kv == expected || (std::isnan(kv) && std::isnan(expected))) << t << " " << waterT;
+            mixed += function.getSize() > 0 ? 1 : 0;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(mixed, 1000);
+}
+
 }  // namespace
 }  // namespace armakon::watertest
