@@ -153,13 +153,24 @@ bool isEscapedAt(std::string_view text, std::size_t from, std::size_t pos) {
   return slashes % 2 == 1;
 }
 
-// Cuts the text at every unescaped separator, jumping from separator to separator; a value
-// without a backslash, by far the most common, is copied as it stands by unescape.
-bool parseValues(std::string_view text, char sep, std::vector<std::string>& values) {
+// Cuts the text at every unescaped separator, jumping from separator to separator. A text
+// without any backslash, by far the most common, holds neither escapes nor escaped
+// separators: its values are copied as they stand.
+bool parseValues(std::string_view text, char sep, bool hasEscapes, std::vector<std::string>& values) {
   values.clear();
   if (text.empty()) return true;
   // Every separator, escaped or not, is an upper bound: one allocation per leaf.
   values.reserve(1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), sep)));
+  if (!hasEscapes) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] != sep) continue;
+      values.emplace_back(text.substr(start, i - start));
+      start = i + 1;
+    }
+    values.emplace_back(text.substr(start));
+    return true;
+  }
   std::size_t start = 0;
   for (;;) {
     std::size_t end = text.find(sep, start);
@@ -251,9 +262,15 @@ std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep) {
     }
     if (root != nullptr && open.empty()) return nullptr;  // something after the root
 
-    const std::size_t mark = findUnescaped(line, 0, '=', '{');
+    const bool hasEscapes = line.find('\\') != std::string_view::npos;
+    const std::size_t mark = hasEscapes ? findUnescaped(line, 0, '=', '{') : line.find_first_of("={");
     if (mark == std::string_view::npos) return nullptr;
-    if (!unescape(trimBlanks(line.substr(0, mark)), name)) return nullptr;
+    const std::string_view rawName = trimBlanks(line.substr(0, mark));
+    if (!hasEscapes) {
+      name.assign(rawName);
+    } else if (!unescape(rawName, name)) {
+      return nullptr;
+    }
     const std::string_view rest = trimBlanks(line.substr(mark + 1));
 
     if (line[mark] == '{') {
@@ -267,7 +284,7 @@ std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep) {
       continue;
     }
     if (open.empty()) return nullptr;  // a leaf outside the root
-    if (!parseValues(rest, sep, values)) return nullptr;
+    if (!parseValues(rest, sep, hasEscapes, values)) return nullptr;
     auto leaf = std::make_unique<CLeaf>(std::move(name));
     leaf->SetValues(std::move(values), sep);
     values = {};
