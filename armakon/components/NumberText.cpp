@@ -60,13 +60,18 @@ bool parsePlainDecimal(std::string_view text, double& value) {
   const bool negative = p != end && *p == '-';
   if (negative) ++p;
   std::uint64_t digits = 0;
-  std::size_t count = 0;
+  auto readDigits = [&] {
+    for (; p != end && static_cast<unsigned char>(*p - '0') <= 9; ++p) {
+      digits = digits * 10 + static_cast<unsigned>(*p - '0');
+    }
+  };
   const char* const integerStart = p;
-  for (; p != end && *p >= '0' && *p <= '9'; ++p, ++count) digits = digits * 10 + static_cast<unsigned>(*p - '0');
+  readDigits();
   if (p == integerStart || p == end || *p != '.') return false;
   const char* const fractionStart = ++p;
-  for (; p != end && *p >= '0' && *p <= '9'; ++p, ++count) digits = digits * 10 + static_cast<unsigned>(*p - '0');
+  readDigits();
   const std::size_t fractionDigits = static_cast<std::size_t>(p - fractionStart);
+  const std::size_t count = static_cast<std::size_t>(p - integerStart) - 1;
   if (fractionDigits == 0 || count > kMaxDigits) return false;
   if (p != end && (*p == 'e' || *p == 'E')) return false;
   const double magnitude = static_cast<double>(digits) / kPowersOfTen[fractionDigits];

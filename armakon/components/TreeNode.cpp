@@ -61,6 +61,9 @@ std::size_t CNode::positionOf(const CTreeItem* item) const {
 CTreeItem* CNode::append(std::unique_ptr<CTreeItem> item) {
   item->parent_ = this;
   item->positionHint_ = items_.size();
+  // Most nodes hold a handful of items: room for them at once spares the early regrowths.
+  constexpr std::size_t kFirstCapacity = 8;
+  if (items_.capacity() == 0) items_.reserve(kFirstCapacity);
   items_.push_back(std::move(item));
   return items_.back().get();
 }
