@@ -52,8 +52,8 @@ bool parseWhole(std::string_view text, T& value) {
 // other text. Both the digits and the power of ten are exact doubles then, so their quotient
 // is the correctly rounded value, the one from_chars gives too.
 bool parsePlainDecimal(std::string_view text, double& value) {
-  constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   constexpr std::size_t kMaxDigits = 15;  // any 15 digits stay below 2^53
   const char* p = text.data();
   const char* const end = p + text.size();

@@ -35,5 +35,29 @@ TEST(TreeLeaf, NumbersReadLikeDataFields) {
   EXPECT_EQ(leaf.GetOnlyValue(':'), " 12abc");
 }
 
+// Decimals as "%f" writes them take a short road; it and the general one must give the
+// correctly rounded double, sign of zero included.
+TEST(TreeLeaf, DecimalsReadAsTheNearestDouble) {
+  const struct {
+    const char* text;
+    double expected;
+  } cases[] = {{"10.000000", 10.0},
+               {"-0.000000", -0.0},
+               {"0.261000", 0.261},
+               {"0.1", 0.1},
+               {" +2.25x", 2.25},
+               {"1.5e3", 1500.0},
+               {"5.", 5.0},
+               {"-.5", -0.5},
+               {"123456789012345.6", 123456789012345.6},
+               {"0.30000000000000004", 0.30000000000000004},
+               {"9007199254740993.0", 9007199254740993.0}};
+  for (const auto& c : cases) {
+    const double read = CLeaf("N", c.text).GetOnlyValueD(':');
+    EXPECT_EQ(read, c.expected) << c.text;
+    EXPECT_EQ(std::signbit(read), std::signbit(c.expected)) << c.text;
+  }
+}
+
 }  // namespace
 }  // namespace armakon
