@@ -265,7 +265,7 @@ std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep) {
     if (root != nullptr && open.empty()) return nullptr;  // something after the root
 
     const bool hasEscapes = line.find('\\') != std::string_view::npos;
-    const std::size_t mark = hasEscapes ? findUnescaped(line, 0, '=', '{') : line.find_first_of("={");
+    const std::size_t mark = findUnescaped(line, 0, '=', '{');
     if (mark == std::string_view::npos) return nullptr;
     const std::string_view rawName = trimBlanks(line.substr(0, mark));
     if (!hasEscapes) {
