@@ -121,16 +121,16 @@ class CVDIBase : public CRuntimeObject {
   friend struct RecordDeleter;
   // Line and code together (the parser has computed the code already).
   bool SetLineWithCode(std::string_view line, int code) noexcept;
-  // Line (kept in the text store of the tree's root, not owned) and code.
+  // Line (kept in the record store of the tree's root, not owned) and code.
   void SetStoredLine(const char* text, std::size_t size, int code) noexcept;
   void releaseLine() noexcept;
 
   static const Children& NoChildren() noexcept;
 
   // A catalog holds hundreds of thousands of records, so a record is kept small: the line
-  // is an exact-size buffer rather than a std::string (for a parsed document, the record and
-  // its line lie in the document's record store), and the list of children exists only for a record that has some (most
-  // records have none); the object is 48 bytes.
+  // is an exact-size buffer rather than a std::string, and the list of children exists only
+  // for a record that has some (most records have none); the object is 48 bytes. The records
+  // of a parsed document and their lines lie in the document's record store.
   // Flags kept in m_lineSize next to the size.
   static constexpr std::uint32_t kOwnsLine = 0x80000000u;  // m_text is ours
   static constexpr std::uint32_t kInStore = 0x40000000u;   // the object lies in a record store

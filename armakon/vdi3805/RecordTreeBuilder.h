@@ -1,10 +1,10 @@
 #pragma once
 // RecordTreeBuilder: turns lines of a VDI 3805 file, one at a time, into records placed in
-// the tree below a start record, by the rules of CVDIBase::ParseLines (which runs on it).
-// The records are built, and their lines kept, in the record store of the root above the
-// start record when it has one. A
+// the tree below a start record, by the rules of CVDIBase::ParseLines (which runs on it). A
 // loader that reads a file piece by piece hands each line over as soon as it stands, so the
-// file never has to be held as a whole list of lines next to its tree.
+// file never has to be held as a whole list of lines next to its tree. The records are
+// built, and their lines kept, in the record store of the root above the start record when
+// it has one.
 
 #include <cstdint>
 #include <string_view>
