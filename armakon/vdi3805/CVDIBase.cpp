@@ -29,7 +29,24 @@ int RecordCodeOf(std::string_view typeText) noexcept {
   return clampToInt(std::round(toDouble(typeText, 0.0) * 100.0));
 }
 
-CVDIBase::~CVDIBase() { RemoveAllChildren(); }
+CVDIBase::~CVDIBase() {
+  RemoveAllChildren();
+  releaseLine();
+}
+
+void CVDIBase::releaseLine() noexcept {
+  if ((m_lineSize & kOwnsLine) != 0) delete[] m_text;
+  m_text = nullptr;
+  m_lineSize &= kInStore;
+}
+
+void RecordDeleter::operator()(CVDIBase* record) const noexcept {
+  if ((record->m_lineSize & CVDIBase::kInStore) != 0) {
+    record->~CVDIBase();
+  } else {
+    delete record;
+  }
+}
 
 const CVDIBase::Children& CVDIBase::NoChildren() noexcept {
   static const Children none;
@@ -58,16 +75,24 @@ bool CVDIBase::SetLine(std::string_view line) { return SetLineWithCode(line, Rec
 
 bool CVDIBase::SetLineWithCode(std::string_view line, int code) noexcept {
   line = line.substr(0, kMaxLineSize);
-  std::unique_ptr<char[]> text;
+  char* text = nullptr;
   if (!line.empty()) {
-    text.reset(new (std::nothrow) char[line.size()]);
+    text = new (std::nothrow) char[line.size()];
     if (text == nullptr) return false;
-    line.copy(text.get(), line.size());
+    line.copy(text, line.size());
   }
-  m_text = std::move(text);
-  m_lineSize = static_cast<std::uint32_t>(line.size());
+  releaseLine();
+  m_text = text;
+  m_lineSize |= static_cast<std::uint32_t>(line.size()) | (text != nullptr ? kOwnsLine : 0u);
   m_code = code;
   return true;
+}
+
+void CVDIBase::SetStoredLine(const char* text, std::size_t size, int code) noexcept {
+  releaseLine();
+  m_text = text;
+  m_lineSize |= static_cast<std::uint32_t>(size);
+  m_code = code;
 }
 
 CVDIBase* CVDIBase::GetChild(std::size_t index) const {
@@ -75,7 +100,7 @@ CVDIBase* CVDIBase::GetChild(std::size_t index) const {
   return (*m_children)[index].get();
 }
 
-CVDIBase* CVDIBase::AppendChild(std::unique_ptr<CVDIBase> child) {
+CVDIBase* CVDIBase::AppendChild(RecordPtr child) {
   if (child == nullptr) return nullptr;
   child->m_parent = this;
   const CVDIBase* root = GetDocumentRoot();

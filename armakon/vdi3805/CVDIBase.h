@@ -35,13 +35,26 @@
 
 namespace armakon {
 
+class CVDIBase;
 class CVDIDoc;
+class RecordStore;
+
+// Takes a record down: a record built in a document's record store is only destroyed (the
+// store gives its memory back as a whole), any other is deleted. Plain owners of records
+// convert to it.
+struct RecordDeleter {
+  RecordDeleter() noexcept = default;
+  template <class T>
+  RecordDeleter(std::default_delete<T>) noexcept {}
+  void operator()(CVDIBase* record) const noexcept;
+};
+using RecordPtr = std::unique_ptr<CVDIBase, RecordDeleter>;
 
 class CVDIBase : public CRuntimeObject {
   ARMAKON_RUNTIME_CLASS(CVDIBase, CRuntimeObject)
 
  public:
-  using Children = std::vector<std::unique_ptr<CVDIBase>>;
+  using Children = std::vector<RecordPtr>;
 
   CVDIBase() = default;
   CVDIBase(const CVDIBase&) = delete;
@@ -72,17 +85,20 @@ class CVDIBase : public CRuntimeObject {
   virtual const CVDIDoc* AsDocument() const noexcept { return nullptr; }
   virtual bool IsOldFormat() const noexcept { return false; }
   virtual bool IsDocumentRoot() const noexcept { return AsDocument() != nullptr; }
+  // Where the parser builds the records below this record, and keeps their lines, when this
+  // is the root of their tree; null (the default): each record and line on its own.
+  virtual RecordStore* GetRecordStore() noexcept { return nullptr; }
 
   // ---- Line, code and tree ------------------------------------------------------------
 
   // The whole trimmed line ("CVDIDoc" for the document). Valid until the line is set again
   // or the record dies.
-  std::string_view GetLine() const noexcept { return {m_text.get(), m_lineSize}; }
+  std::string_view GetLine() const noexcept { return {m_text, m_lineSize & kLineSizeMask}; }
   // Sets the line and the code taken from its field 1. Lines longer than kMaxLineSize
   // bytes are cut there (no VDI line comes near it). False, with the line left as it was,
   // when no memory was left for it.
   bool SetLine(std::string_view line);
-  static constexpr std::size_t kMaxLineSize = 0xFFFFFFFFu;
+  static constexpr std::size_t kMaxLineSize = 0x3FFFFFFFu;
   // 100 x record type, rounded (0 for a field 1 that is no number).
   int GetCode() const noexcept { return m_code; }
 
@@ -96,25 +112,34 @@ class CVDIBase : public CRuntimeObject {
   const Children& GetChildren() const noexcept { return m_children != nullptr ? *m_children : NoChildren(); }
 
   // Appends the record (not null) as the last child and sets its parent; returns it.
-  CVDIBase* AppendChild(std::unique_ptr<CVDIBase> child);
+  CVDIBase* AppendChild(RecordPtr child);
   // Destroys every record below this one (iteratively).
   void RemoveAllChildren() noexcept;
 
  private:
   friend class RecordTreeBuilder;
+  friend struct RecordDeleter;
   // Line and code together (the parser has computed the code already).
   bool SetLineWithCode(std::string_view line, int code) noexcept;
+  // Line (kept in the record store of the tree's root, not owned) and code.
+  void SetStoredLine(const char* text, std::size_t size, int code) noexcept;
+  void releaseLine() noexcept;
 
   static const Children& NoChildren() noexcept;
 
   // A catalog holds hundreds of thousands of records, so a record is kept small: the line
   // is an exact-size buffer rather than a std::string, and the list of children exists only
-  // for a record that has some (most records have none); the object is 48 bytes.
+  // for a record that has some (most records have none); the object is 48 bytes. The records
+  // of a parsed document and their lines lie in the document's record store.
+  // Flags kept in m_lineSize next to the size.
+  static constexpr std::uint32_t kOwnsLine = 0x80000000u;  // m_text is ours
+  static constexpr std::uint32_t kInStore = 0x40000000u;   // the object lies in a record store
+  static constexpr std::uint32_t kLineSizeMask = 0x3FFFFFFFu;
   CVDIBase* m_parent = nullptr;
   const CVDIBase* m_documentRoot = nullptr;  // nearest document root above
-  std::unique_ptr<char[]> m_text;
+  const char* m_text = nullptr;
   std::unique_ptr<Children> m_children;  // null while there is no child
-  std::uint32_t m_lineSize = 0;
+  std::uint32_t m_lineSize = 0;          // size and flags
   int m_code = 0;
 };
 

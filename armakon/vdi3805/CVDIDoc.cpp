@@ -54,7 +54,10 @@ CVDIDoc::CVDIDoc(std::string path, std::string catalogId, std::string catalogTex
   SetLine("CVDIDoc");
 }
 
-CVDIDoc::~CVDIDoc() = default;
+CVDIDoc::~CVDIDoc() {
+  // The records below lie in m_records, which dies before the base class takes them down.
+  RemoveAllChildren();
+}
 
 std::string CVDIDoc::GetFileName() const { return std::string(VdiFileName(m_path)); }
 
@@ -98,6 +101,7 @@ bool CVDIDoc::Load(const std::string& path, bool skipDetail, int expectedSheet) 
     // Out of memory on a huge file, or a file that could no longer be read while its lines
     // were taken one by one: the document stays empty, the others load on.
     RemoveAllChildren();
+    m_records.Clear();
     m_lines.clear();
     try {
       FileLoadError(10, Translate("Datei konnte nicht gelesen werden."),
@@ -123,6 +127,7 @@ void CVDIDoc::begin(const std::string& path) {
   m_template.Clear();
   m_oldFormat = false;
   RemoveAllChildren();
+  m_records.Clear();
 }
 
 bool CVDIDoc::build(StringList& lines, bool skipDetail, int expectedSheet) {

@@ -27,6 +27,7 @@
 #include "armakon/components/hydStrUtil.h"
 #include "armakon/vdi3805/CVDIBase.h"
 #include "armakon/vdi3805/CVDITemplate.h"
+#include "armakon/vdi3805/RecordStore.h"
 
 namespace armakon {
 
@@ -57,6 +58,7 @@ class CVDIDoc : public CVDIBase {
   bool AcceptsChild(const CVDIBase& record) const override;
   const CVDIDoc* AsDocument() const noexcept override { return this; }
   bool IsOldFormat() const noexcept override { return m_oldFormat; }
+  RecordStore* GetRecordStore() noexcept override { return &m_records; }
 
   // 2 heating valves, 17 drinking-water valves.
   int GetSheet() const noexcept { return m_sheet; }
@@ -105,6 +107,8 @@ class CVDIDoc : public CVDIBase {
   bool m_oldFormat = false;
   CVDITemplate m_template;
   StringList m_lines;
+  // The records below and their lines; cleared only after the records are destroyed.
+  RecordStore m_records;
   std::atomic<bool> m_loaded{false};
   std::atomic<bool> m_parsed{false};
 };

@@ -1,6 +1,7 @@
 #include "armakon/vdi3805/RecordFactory.h"
 
 #include <algorithm>
+#include <new>
 
 #include "armakon/components/hydStrUtil.h"
 #include "armakon/vdi3805/VDIRecords.h"
@@ -8,46 +9,76 @@
 
 namespace armakon {
 
+namespace {
+
+// A record class with what a record store needs to build one in place.
+struct PlaceableClass {
+  const CRuntimeClassRecord& (*record)();
+  std::size_t size;
+  std::size_t alignment;
+  CVDIBase* (*constructAt)(void* memory);
+};
+
+template <class T>
+constexpr PlaceableClass placeable() {
+  static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__, "a record store block is aligned for new only");
+  return {&T::GetThisClass, sizeof(T), alignof(T), [](void* memory) -> CVDIBase* { return new (memory) T(); }};
+}
+
+// Every VDI record class.
+constexpr PlaceableClass kRecordClasses[] = {
+    placeable<VDIStruct_010>(),
+    placeable<VDIStruct_100>(),
+    placeable<VDIStruct_110>(),
+    placeable<VDIStruct_160>(),
+    placeable<VDIStruct_VZ_00>(),
+    placeable<VDIStruct_VZ_50>(),
+    placeable<VDIStruct_VZ_60>(),
+    placeable<VDIStruct_VZ_01>(),
+    placeable<VDIStruct_600>(),
+    placeable<VDIStruct_610>(),
+    placeable<VDIStruct_700>(),
+    placeable<VDIStruct_710_01>(),
+    placeable<VDIStruct_710_02>(),
+    placeable<VDIStruct_710_03>(),
+    placeable<VDIStruct_710_04>(),
+    placeable<VDIStruct_710_05>(),
+    placeable<VDIStruct_710_06>(),
+    placeable<VDIStruct_710_07>(),
+    placeable<VDIStruct_710_51>(),
+    placeable<VDIStruct_710_71>(),
+    placeable<VDIStruct_720>(),
+    placeable<VDIStruct_720_01>(),
+    placeable<VDIStruct_720_02>(),
+    placeable<VDIStruct_720_03>(),
+    placeable<VDIStruct_720_04>(),
+    placeable<VDIStruct_730>(),
+    placeable<VDIStruct_800>(),
+    placeable<VDIStruct_810>(),
+    placeable<VDIStruct_850>(),
+    placeable<VDIStruct_860>(),
+    placeable<VDIStruct_900>(),
+    placeable<VDIStruct_920>(),
+    placeable<VDIStruct_960>(),
+    placeable<VDIStruct_970>(),
+    placeable<VDIStruct_970_01>(),
+    placeable<VDIStruct_970_02>(),
+    placeable<VDIStruct_970_03>(),
+    placeable<VDIStruct_970_04>(),
+    placeable<VDIStruct_Err>(),
+};
+
+const PlaceableClass* findPlaceable(const CRuntimeClassRecord* record) noexcept {
+  for (const PlaceableClass& placeable : kRecordClasses) {
+    if (&placeable.record() == record) return &placeable;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 void RegisterVdiRecordClasses(ClassRegistry& registry) {
-  registry.add<VDIStruct_010>();
-  registry.add<VDIStruct_100>();
-  registry.add<VDIStruct_110>();
-  registry.add<VDIStruct_160>();
-  registry.add<VDIStruct_VZ_00>();
-  registry.add<VDIStruct_VZ_50>();
-  registry.add<VDIStruct_VZ_60>();
-  registry.add<VDIStruct_VZ_01>();
-  registry.add<VDIStruct_600>();
-  registry.add<VDIStruct_610>();
-  registry.add<VDIStruct_700>();
-  registry.add<VDIStruct_710_01>();
-  registry.add<VDIStruct_710_02>();
-  registry.add<VDIStruct_710_03>();
-  registry.add<VDIStruct_710_04>();
-  registry.add<VDIStruct_710_05>();
-  registry.add<VDIStruct_710_06>();
-  registry.add<VDIStruct_710_07>();
-  registry.add<VDIStruct_710_51>();
-  registry.add<VDIStruct_710_71>();
-  registry.add<VDIStruct_720>();
-  registry.add<VDIStruct_720_01>();
-  registry.add<VDIStruct_720_02>();
-  registry.add<VDIStruct_720_03>();
-  registry.add<VDIStruct_720_04>();
-  registry.add<VDIStruct_730>();
-  registry.add<VDIStruct_800>();
-  registry.add<VDIStruct_810>();
-  registry.add<VDIStruct_850>();
-  registry.add<VDIStruct_860>();
-  registry.add<VDIStruct_900>();
-  registry.add<VDIStruct_920>();
-  registry.add<VDIStruct_960>();
-  registry.add<VDIStruct_970>();
-  registry.add<VDIStruct_970_01>();
-  registry.add<VDIStruct_970_02>();
-  registry.add<VDIStruct_970_03>();
-  registry.add<VDIStruct_970_04>();
-  registry.add<VDIStruct_Err>();
+  for (const PlaceableClass& placeable : kRecordClasses) registry.add(placeable.record());
 }
 
 const CObjectFactory<CVDIBase>& VdiRecordFactory() {
@@ -104,6 +135,11 @@ class ClassTable {
       if (record == nullptr || prototype == nullptr) continue;
       RecordClass entry;
       entry.record = record;
+      if (const PlaceableClass* placeable = findPlaceable(record)) {
+        entry.size = placeable->size;
+        entry.alignment = placeable->alignment;
+        entry.constructAt = placeable->constructAt;
+      }
       if (classes_.size() < 64) entry.ordinal = static_cast<int>(classes_.size());
       classes_.push_back(entry);
       prototypes_.push_back(std::move(prototype));

@@ -40,6 +40,11 @@ struct RecordClass {
   const CRuntimeClassRecord* record = nullptr;
   int ordinal = -1;             // bit of the class in acceptance masks (-1: none)
   std::uint64_t accepts = 0;    // bits of the classes it accepts as children
+  // Building a record of the class in given memory of the size and alignment (null for a
+  // class that cannot be built that way).
+  std::size_t size = 0;
+  std::size_t alignment = 0;
+  CVDIBase* (*constructAt)(void* memory) = nullptr;
 };
 
 // The class chosen for a type text (never null: VDIStruct_Err when nothing else).

@@ -16,6 +16,7 @@
 #include "armakon/components/NumberText.h"
 #include "armakon/vdi3805/CVDIBase.h"
 #include "armakon/vdi3805/RecordFactory.h"
+#include "armakon/vdi3805/RecordStore.h"
 #include "armakon/vdi3805/RecordTreeBuilder.h"
 
 namespace armakon {
@@ -57,9 +58,24 @@ RecordTreeBuilder::RecordTreeBuilder(CVDIBase& start, bool skipDetail, bool oldF
     above |= accepts;
     m_chain.push_back({*it, accepts, above});
   }
+  m_store = upwards.back()->GetRecordStore();
 }
 
-RecordTreeBuilder::~RecordTreeBuilder() = default;
+RecordTreeBuilder::~RecordTreeBuilder() { leaveChain(0); }
+
+void RecordTreeBuilder::leaveChain(std::size_t first) noexcept {
+  for (std::size_t i = first; i < m_chain.size(); ++i) {
+    if (m_chain[i].record->m_children != nullptr) m_chain[i].record->m_children->shrink_to_fit();
+  }
+  m_chain.resize(first);
+}
+
+RecordPtr RecordTreeBuilder::create(const record_detail::RecordClass& recordClass) {
+  if (m_store == nullptr || recordClass.constructAt == nullptr) return record_detail::CreateOfClass(recordClass);
+  CVDIBase* record = recordClass.constructAt(m_store->Allocate(recordClass.size, recordClass.alignment));
+  record->m_lineSize |= CVDIBase::kInStore;
+  return RecordPtr(record);
+}
 
 bool RecordTreeBuilder::Add(std::string_view line) {
   using record_detail::RecordClass;
@@ -72,10 +88,10 @@ bool RecordTreeBuilder::Add(std::string_view line) {
 
   const int code = RecordCodeOf(typeText);
   const RecordClass* chosen = &m_classes.lookup(typeText, code);
-  std::unique_ptr<CVDIBase> record = record_detail::CreateOfClass(*chosen);
+  RecordPtr record = create(*chosen);
   if (record == nullptr) {
     chosen = &record_detail::ErrClass();
-    record = record_detail::CreateOfClass(*chosen);
+    record = create(*chosen);
   }
   if (record == nullptr) return false;
 
@@ -86,20 +102,25 @@ bool RecordTreeBuilder::Add(std::string_view line) {
     const std::uint64_t bit = std::uint64_t{1} << chosen->ordinal;
     if ((m_chain.back().anyAccepts & bit) != 0) {
       while ((m_chain[parent].accepts & bit) == 0) --parent;
-      m_chain.resize(parent + 1);
+      leaveChain(parent + 1);
     }
   } else {
     // A class beyond the table's 64 bits: ask each record, as the rule reads.
     for (std::size_t i = m_chain.size(); i-- > 0;) {
       if (m_chain[i].record->AcceptsChild(*record)) {
-        m_chain.resize(i + 1);
+        leaveChain(i + 1);
         parent = i;
         break;
       }
     }
   }
 
-  if (!record->SetLineWithCode(line, code)) return false;
+  if (m_store != nullptr) {
+    line = line.substr(0, CVDIBase::kMaxLineSize);
+    record->SetStoredLine(m_store->Keep(line), line.size(), code);
+  } else if (!record->SetLineWithCode(line, code)) {
+    return false;
+  }
   CVDIBase* placed = m_chain[parent].record->AppendChild(std::move(record));
   const std::uint64_t accepts = chosen->accepts;
   m_chain.push_back({placed, accepts, m_chain.back().anyAccepts | accepts});

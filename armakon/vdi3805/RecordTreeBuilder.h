@@ -2,7 +2,9 @@
 // RecordTreeBuilder: turns lines of a VDI 3805 file, one at a time, into records placed in
 // the tree below a start record, by the rules of CVDIBase::ParseLines (which runs on it). A
 // loader that reads a file piece by piece hands each line over as soon as it stands, so the
-// file never has to be held as a whole list of lines next to its tree.
+// file never has to be held as a whole list of lines next to its tree. The records are
+// built, and their lines kept, in the record store of the root above the start record when
+// it has one.
 
 #include <cstdint>
 #include <string_view>
@@ -37,6 +39,14 @@ class RecordTreeBuilder {
   bool m_oldFormat;
   // The records from the root down to the one added last.
   std::vector<ChainEntry> m_chain;
+  // Drops the chain from entry `first` on: those records get no more children, so their
+  // lists of children give back the room they grew into.
+  void leaveChain(std::size_t first) noexcept;
+  // A new record of the class, in the store when there is one; null when it cannot be created.
+  RecordPtr create(const record_detail::RecordClass& recordClass);
+
+  // The record store of the tree's root (null: records and lines on their own).
+  RecordStore* m_store = nullptr;
   record_detail::TypeClassCache m_classes;
 };
 

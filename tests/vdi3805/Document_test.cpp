@@ -189,6 +189,29 @@ TEST_F(DocumentLoad, LineByLineReadingMatchesTheWholeList) {
   }
 }
 
+// Parsed records and their lines lie in the document's record store; records placed by hand
+// and lines set later are owned one by one. Both kinds must mix, survive a reload that
+// replaces the store's content, and die with the document.
+TEST_F(DocumentLoad, ParsedAndHandPlacedRecordsMixAcrossReloads) {
+  const std::string first = temp.write("first.vdi", crlf({"010;2;201601;A", "100;1;;Eins", "110;2;;Zwei"}));
+  const std::string second = temp.write("second.vdi", crlf({"010;2;201601;B", "100;7;;Sieben"}));
+  CVDIDoc document;
+  ASSERT_TRUE(document.Load(first, false, 0));
+  CVDIBase* kind = FindRecord(&document, 10000);
+  ASSERT_NE(kind, nullptr);
+  ASSERT_TRUE(kind->SetLine("100;3;;Drei"));
+  ASSERT_NE(CreateRecord(kind, "110"), nullptr);
+  StringList lines;
+  document.AppendAllLines(lines);
+  EXPECT_EQ(lines, (StringList{"010;2;201601;A", "100;3;;Drei", "110;2;;Zwei", "110"}));
+
+  ASSERT_TRUE(document.Load(second, false, 0));
+  lines.clear();
+  document.AppendAllLines(lines);
+  EXPECT_EQ(lines, (StringList{"010;2;201601;B", "100;7;;Sieben"}));
+  ASSERT_NE(CreateRecord(FindRecord(&document, 10000), "110"), nullptr);
+}
+
 // Every record hangs below the one before (no record accepts a 610 but a 600): the chain must
 // load, be searched and be destroyed without the stack growing with it.
 TEST_F(DocumentLoad, MillionRecordChainLoadsSearchesAndDies) {

@@ -1,0 +1,50 @@
+#pragma once
+// RecordStore: the records of a parsed document and the texts of their lines, packed into a
+// few large blocks.
+//
+// A catalog holds hundreds of thousands of records. Each record and each line in an
+// allocation of its own costs the allocator's header and rounding twice per line (often a
+// third of the line itself) and two allocations and releases per record. The document
+// builds its records and keeps their lines here instead. Records are placed from the front
+// of a block and texts from its back, so neither pays for the other's alignment. Everything
+// lives until Clear or the store's end, so a store belongs to the root of the tree whose
+// records use it, and is cleared only after those records are destroyed.
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace armakon {
+
+class RecordStore {
+ public:
+  RecordStore() = default;
+  RecordStore(const RecordStore&) = delete;
+  RecordStore& operator=(const RecordStore&) = delete;
+
+  // Room for an object of the size and alignment (at most the allocator's alignment);
+  // throws std::bad_alloc.
+  void* Allocate(std::size_t size, std::size_t alignment);
+  // A copy of the text in the store (null for empty text); throws std::bad_alloc.
+  const char* Keep(std::string_view text);
+  // Gives every block back; whatever was placed so far becomes invalid.
+  void Clear() noexcept;
+
+ private:
+  // Large enough that a block holds a few hundred records, small enough that the unused
+  // middle of a document's last block stays a small share of a catalog file.
+  static constexpr std::size_t kBlockSize = 16 * 1024 - 32;
+  // Anything larger gets a block of its own, so the current one stays in use.
+  static constexpr std::size_t kLargePiece = kBlockSize / 4;
+
+  char* newBlock(std::size_t size);
+  void startBlock();
+  std::size_t freeBytes() const noexcept { return static_cast<std::size_t>(m_back - m_front); }
+
+  std::vector<std::unique_ptr<char[]>> m_blocks;
+  char* m_front = nullptr;  // the free middle of the current block: [m_front, m_back)
+  char* m_back = nullptr;
+};
+
+}  // namespace armakon
