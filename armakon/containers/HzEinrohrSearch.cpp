@@ -71,10 +71,7 @@ struct FittingAtShare {
 // True when no node of the fitting has a y3 below `limit`: then its y3 at any setting is not
 // below it either.
 bool noY3Below(const hydArmaturEAV& fitting, double limit) {
-  for (const curveNode14& node : fitting.getKurve14().nodes()) {
-    if (static_cast<double>(node.y3) < limit) return false;
-  }
-  return true;
+  return !(static_cast<double>(fitting.getSmallestY3()) < limit);
 }
 
 }  // namespace
