@@ -29,13 +29,13 @@ struct RegulatorRequest {
   bool withFlowPart = false;  // the combined regulator: its flow part must cover the flow
 };
 
-// Walking the candidates from the last to the first, the one whose kvmax is strictly closest
+// Walking the candidates (regulators) from the last to the first, the one whose kvmax is strictly closest
 // to k, among those reaching k when onlyReaching is set; null when none qualifies.
 const hydArmatur* closestKvMax(const ArmaturArray& candidates, double k, bool onlyReaching) {
   const hydArmatur* best = nullptr;
   double bestDistance = 0.0;
   for (auto it = candidates.rbegin(); it != candidates.rend(); ++it) {
-    const double kvMax = (*it)->getKvmax();
+    const double kvMax = static_cast<const hydArmaturDDR*>(*it)->getKvmax();
     if (onlyReaching && !roundsTo(static_cast<float>(kvMax), 3, Rounded::AtLeast, k)) continue;
     const double distance = std::fabs(k - kvMax);
     if (best == nullptr || distance < bestDistance) {
@@ -83,11 +83,18 @@ bool findRegulator(ArmaturenModellSpan list, const RegulatorRequest& request, AR
 
   const double k = roundWanted(request.kv, 3);
   auto coversKv = [k](const hydArmatur* v) {
-    return roundsTo(static_cast<float>(v->getKvmin()), 3, Rounded::AtMost, k) &&
-           roundsTo(static_cast<float>(v->getKvmax()), 3, Rounded::AtLeast, k);
+    const auto* regulator = static_cast<const hydArmaturDDR*>(v);
+    return roundsTo(static_cast<float>(regulator->getKvmin()), 3, Rounded::AtMost, k) &&
+           roundsTo(static_cast<float>(regulator->getKvmax()), 3, Rounded::AtLeast, k);
   };
-  if (std::any_of(candidates.variants.begin(), candidates.variants.end(), coversKv)) {
-    std::erase_if(candidates.variants, [&](const hydArmatur* v) { return !coversKv(v); });
+  // When some cover the kv, only those stay (each regulator is judged once: the ones before
+  // the first that covers do not).
+  auto& variants = candidates.variants;
+  const auto firstCovering = std::find_if(variants.begin(), variants.end(), coversKv);
+  if (firstCovering != variants.end()) {
+    variants.erase(std::remove_if(firstCovering + 1, variants.end(), [&](const hydArmatur* v) { return !coversKv(v); }),
+                   variants.end());
+    variants.erase(variants.begin(), firstCovering);
   }
   // The size is judged by the range of every regulator of a fitting setpoint, as noted.
   candidates.narrowTo(record.dimension);

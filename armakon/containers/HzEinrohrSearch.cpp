@@ -47,12 +47,64 @@ int settingForShare(const std::vector<curveNode14>& nodes, double share, double 
   return best;
 }
 
+// Tells for a node whose share lies clearly below or clearly above a wanted share s (2
+// decimals) without the root and the divisions of the share: the search judges the end nodes
+// of every fitting, and most lie far from s.
+//
+// With the path kv P = y2 kvHK / sqrt(y2² + kvHK²), the share P / (P + y1) lies below t (0 < t
+// < 1) exactly when P < c y1 with c = t / (1 - t), that is when y2² kvHK² < c² y1² (y2² +
+// kvHK²). With t two hundredths below s (above s for the other side) the computed share,
+// rounded to 2 decimals, then surely lies below s (above s): the computation errs by a few
+// steps of double precision, far less than the hundredth left over, and the products are
+// compared with a margin of 1e-12 of themselves for their own rounding. Where a value lies
+// outside the ranges this was reasoned for (a kv at or below epsilon, a huge kv, NaN), the
+// node is left to the exact share.
+class ShareBand {
+ public:
+  ShareBand(double s, double kvHK) : kvHK2_(kvHK * kvHK), usable_(kvHK > kFormulaEpsilon && kvHK <= 1e30) {
+    const double below = s - 0.02;
+    const double above = s + 0.02;
+    if (below > 0.0 && below < 1.0) belowFactor_ = squaredRatio(below);
+    if (above > 0.0 && above < 1.0) aboveFactor_ = squaredRatio(above);
+  }
+
+  // -1: the rounded share lies below s; +1: above s; 0: only the share itself tells.
+  int side(const curveNode14& node) const {
+    const double y1 = node.y1;
+    const double y2 = node.y2;
+    if (!usable_ || !(y1 > kFormulaEpsilon && y1 <= 1e30) || !(y2 > kFormulaEpsilon && y2 <= 1e30)) return 0;
+    const double path = y2 * y2 * kvHK2_;
+    const double bypass = y1 * y1 * (y2 * y2 + kvHK2_);
+    if (belowFactor_ > 0.0 && path < belowFactor_ * bypass * (1.0 - 1e-12)) return -1;
+    if (aboveFactor_ > 0.0 && path > aboveFactor_ * bypass * (1.0 + 1e-12)) return 1;
+    return 0;
+  }
+
+ private:
+  static double squaredRatio(double t) {
+    const double c = t / (1.0 - t);
+    return c * c;
+  }
+  double kvHK2_;
+  bool usable_;
+  double belowFactor_ = -1.0;  // none
+  double aboveFactor_ = -1.0;
+};
+
+// The share at the node, rounded to 2 decimals, compared with s as `relation` says (AtMost or
+// AtLeast).
+bool shareRoundsTo(const curveNode14& node, double kvHK, const ShareBand& band, Rounded relation, double s) {
+  const int side = band.side(node);
+  if (side != 0) return relation == Rounded::AtMost ? side < 0 : side > 0;
+  return roundsTo(massFlowShare(node, kvHK), 2, relation, s);
+}
+
 // The fitting can reach share s (2 decimals) between its most closed and most open setting.
-bool reachesShare(const hydArmaturEAV& fitting, double s, double kvHK) {
+bool reachesShare(const hydArmaturEAV& fitting, double s, double kvHK, const ShareBand& band) {
   const CKurve14& curve = fitting.getKurve14();
   if (curve.bIsEmpty()) return 0.0 <= s && s <= 0.0;
-  return roundsTo(massFlowShare(curve.nodes().back(), kvHK), 2, Rounded::AtMost, s) &&
-         roundsTo(massFlowShare(curve.nodes().front(), kvHK), 2, Rounded::AtLeast, s);
+  return shareRoundsTo(curve.nodes().back(), kvHK, band, Rounded::AtMost, s) &&
+         shareRoundsTo(curve.nodes().front(), kvHK, band, Rounded::AtLeast, s);
 }
 
 // A fitting with its setting for the share and y3 there; a fitting without settings has no
@@ -71,10 +123,7 @@ struct FittingAtShare {
 // True when no node of the fitting has a y3 below `limit`: then its y3 at any setting is not
 // below it either.
 bool noY3Below(const hydArmaturEAV& fitting, double limit) {
-  for (const curveNode14& node : fitting.getKurve14().nodes()) {
-    if (static_cast<double>(node.y3) < limit) return false;
-  }
-  return true;
+  return !(static_cast<double>(fitting.getSmallestY3()) < limit);
 }
 
 }  // namespace
@@ -103,6 +152,7 @@ bool HzArmaturContainer::findEinrohrVerschraubungEx(ArmaturenModellSpan list, do
   const double s = roundWanted(share, 2);
   if (s < 0.0 || s > 1.0) return false;
 
+  const ShareBand band(s, kvHK);
   Candidates candidates(candidateCapacity(list));
   std::vector<bool> reaches;
   reaches.reserve(candidates.variants.capacity());
@@ -111,7 +161,7 @@ bool HzArmaturContainer::findEinrohrVerschraubungEx(ArmaturenModellSpan list, do
     const hydArmaturEAV* fitting = asKind<hydArmaturEAV>(&variant);
     if (fitting == nullptr) return;
     candidates.add(fitting);
-    reaches.push_back(reachesShare(*fitting, s, kvHK));
+    reaches.push_back(reachesShare(*fitting, s, kvHK, band));
     if (reaches.back()) ++reaching;
   });
   if (candidates.empty()) return false;

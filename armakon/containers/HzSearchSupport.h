@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <typeinfo>
 
 #include "armakon/containers/ARMATUR.h"
 #include "armakon/containers/ArmaturenModell.h"
@@ -117,9 +118,18 @@ void forEachVariantOfKind(ArmaturenModellSpan list, enArmaturenTyp kind, bool la
 // The variant as its class when it is of that class (or recorded below it), else null. Kind
 // tests follow the recorded class links, as everywhere in the valve tree.
 template <class Typed>
-const Typed* asKind(const hydVDIArmaturen::hydArmatur* variant) {
+const Typed* asKindByRecord(const hydVDIArmaturen::hydArmatur* variant) {
   if (variant == nullptr || !variant->IsKindOf(Typed::GetThisClass())) return nullptr;
   return static_cast<const Typed*>(variant);
+}
+
+// The same; a variant whose object is of exactly that class passes at once, without asking for
+// its class record: the searches test every variant they walk, and nearly all are of the
+// class searched for.
+template <class Typed>
+inline const Typed* asKind(const hydVDIArmaturen::hydArmatur* variant) {
+  if (variant != nullptr && typeid(*variant) == typeid(Typed)) return static_cast<const Typed*>(variant);
+  return asKindByRecord<Typed>(variant);
 }
 
 }  // namespace armakon::hzsearch

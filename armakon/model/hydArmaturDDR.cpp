@@ -41,22 +41,6 @@ void hydArmaturDDR::assignTyped(const hydArmatur& source) {
   }
 }
 
-double hydArmaturDDR::getKvmin() const {
-  return m_KennlinieKvzuPAbw.bIsEmpty() ? -1.0 : static_cast<double>(m_KennlinieKvzuPAbw.getLastNode().x);
-}
-
-double hydArmaturDDR::getKvmax() const {
-  return m_KennlinieKvzuPAbw.bIsEmpty() ? -1.0 : static_cast<double>(m_KennlinieKvzuPAbw.getFirstNode().x);
-}
-
-double hydArmaturDDR::getDpSollMin() const {
-  return m_KennlinieDp.bIsEmpty() ? -1.0 : static_cast<double>(m_KennlinieDp.getLastNode().y);
-}
-
-double hydArmaturDDR::getDpSollMax() const {
-  return m_KennlinieDp.bIsEmpty() ? -1.0 : static_cast<double>(m_KennlinieDp.getFirstNode().y);
-}
-
 void hydArmaturDDR::removeData() {
   m_KennlinieDp.removeData();
   m_KennlinieKvzuPAbw.removeData();

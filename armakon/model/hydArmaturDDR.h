@@ -22,13 +22,23 @@ class hydArmaturDDR : public hydArmatur {
   bool read(const ::armakon::CNode* node) override;
   bool write(::armakon::CNode* node) const override;
   // x of the last / first node of the kv-to-deviation curve; -1.0 when it is empty.
-  double getKvmin() const override;
-  double getKvmax() const override;
+  // (These and the setpoint range are final and inline: the regulator searches read them for
+  // every regulator they walk.)
+  double getKvmin() const final {
+    return m_KennlinieKvzuPAbw.bIsEmpty() ? -1.0 : static_cast<double>(m_KennlinieKvzuPAbw.getLastNode().x);
+  }
+  double getKvmax() const final {
+    return m_KennlinieKvzuPAbw.bIsEmpty() ? -1.0 : static_cast<double>(m_KennlinieKvzuPAbw.getFirstNode().x);
+  }
   // The setpoint curve.
   const CKurve& getKurve() const override { return m_KennlinieDp; }
   // y of the last / first node of the setpoint curve; -1.0 when it is empty.
-  virtual double getDpSollMin() const;
-  virtual double getDpSollMax() const;
+  virtual double getDpSollMin() const final {
+    return m_KennlinieDp.bIsEmpty() ? -1.0 : static_cast<double>(m_KennlinieDp.getLastNode().y);
+  }
+  virtual double getDpSollMax() const final {
+    return m_KennlinieDp.bIsEmpty() ? -1.0 : static_cast<double>(m_KennlinieDp.getFirstNode().y);
+  }
   // Empties the three curves.
   virtual void removeData();
   void assignTyped(const hydArmatur& source) override;

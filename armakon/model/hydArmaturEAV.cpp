@@ -10,7 +10,7 @@ namespace armakon::hydVDIArmaturen {
 hydArmaturEAV::hydArmaturEAV() { m_Kurve14.setParent(this); }
 
 hydArmaturEAV::hydArmaturEAV(const hydArmaturEAV& other)
-    : hydArmatur(other), m_Kurve14(other.m_Kurve14), m_Xp(other.m_Xp) {
+    : hydArmatur(other), m_Kurve14(other.m_Kurve14), m_Xp(other.m_Xp), m_smallestY3(other.m_smallestY3) {
   m_Kurve14.setParent(this);
 }
 
@@ -19,6 +19,7 @@ hydArmaturEAV& hydArmaturEAV::operator=(const hydArmaturEAV& other) {
     hydArmatur::operator=(other);
     m_Kurve14 = other.m_Kurve14;
     m_Xp = other.m_Xp;
+    m_smallestY3 = other.m_smallestY3;
   }
   return *this;
 }
@@ -44,6 +45,14 @@ double hydArmaturEAV::getKvmax() const {
 void hydArmaturEAV::removeData() {
   m_Kurve14.removeData();
   m_Xp = kKeinXp;
+  noteSmallestY3();
+}
+
+void hydArmaturEAV::noteSmallestY3() {
+  m_smallestY3 = std::numeric_limits<float>::infinity();
+  for (const curveNode14& node : m_Kurve14.nodes()) {
+    if (node.y3 < m_smallestY3) m_smallestY3 = node.y3;
+  }
 }
 
 bool hydArmaturEAV::write(CNode* node) const {
@@ -61,6 +70,7 @@ bool hydArmaturEAV::read(const CNode* node) {
   if (y == nullptr) return false;
   LeafValueReader(y).next(m_Xp);
   m_Kurve14.read(node, "EIN", "SX1", "KVB", "KVH", "KVS", "DPM");
+  noteSmallestY3();
   return true;
 }
 

@@ -5,6 +5,7 @@
 // the radiator path, y3 and y4 further values of the setting. A fitting with a thermostatic
 // insert carries the proportional band Xp it was sized for (-1.0: none). Tree node "EAV".
 
+#include <limits>
 #include <string>
 
 #include "armakon/model/CKurve14.h"
@@ -34,7 +35,13 @@ class hydArmaturEAV : public hydArmatur {
   void assignTyped(const hydArmatur& source) override;
 
   const CKurve14& getKurve14() const { return m_Kurve14; }
-  void addKurve14(const CKurve14& curve) { m_Kurve14 = curve; }
+  void addKurve14(const CKurve14& curve) {
+    m_Kurve14 = curve;
+    noteSmallestY3();
+  }
+  // The smallest y3 of the nodes (a NaN counts as none); infinity without nodes. Kept with the
+  // curve: the one-pipe search asks it of every fitting it compares.
+  float getSmallestY3() const { return m_smallestY3; }
   double getXp() const { return m_Xp; }
   void setXp(double xp) { m_Xp = xp; }
   // True for a fitting with thermostatic insert (Xp >= 0).
@@ -44,8 +51,12 @@ class hydArmaturEAV : public hydArmatur {
   void setEinheitEinst(const std::string& unit) { m_Kurve14.setEinheitx(unit); }
 
  private:
+  // Notes the smallest y3 after every change of the curve.
+  void noteSmallestY3();
+
   CKurve14 m_Kurve14;
   double m_Xp = kKeinXp;
+  float m_smallestY3 = std::numeric_limits<float>::infinity();
 };
 
 }  // namespace armakon::hydVDIArmaturen

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -14,6 +16,7 @@
 #include "armakon/model/hydArmaturDDR.h"
 #include "armakon/model/hydArmaturDDRDFR.h"
 #include "armakon/model/hydArmaturDross.h"
+#include "armakon/model/hydArmaturEAV.h"
 #include "armakon/model/hydArmaturSicherung.h"
 #include "armakon/model/hydArmaturTHKV.h"
 #include "armakon/model/hydArmaturTHKVDFR.h"
@@ -252,6 +255,40 @@ TEST(TypeNameOfBareNumber, EveryNumberBelowOneHundredBelongsToTheSheet) {
 }
 
 // A throttle names a tree node only when the node has no name yet.
+// --- one-pipe fitting --------------------------------------------------------------------
+
+// The smallest y3 is kept with the curve, so it must follow every way the curve changes.
+TEST(TypedEAV, SmallestY3FollowsEveryChangeOfTheCurve) {
+  auto curveWithY3 = [](const std::vector<float>& y3s) {
+    CKurve14 curve;
+    for (std::size_t i = 0; i < y3s.size(); ++i) {
+      curve.addCurveNode(curveNode14(static_cast<float>(i + 1), "", 1.0f, 1.0f, y3s[i], 0.0f));
+    }
+    return curve;
+  };
+  const float inf = std::numeric_limits<float>::infinity();
+  hydArmaturEAV fitting;
+  EXPECT_EQ(fitting.getSmallestY3(), inf);
+  fitting.addKurve14(curveWithY3({14.0f, 11.0f, 12.0f}));
+  EXPECT_EQ(fitting.getSmallestY3(), 11.0f);
+
+  const hydArmaturEAV copy(fitting);
+  hydArmaturEAV assigned;
+  assigned = fitting;
+  armakon::CNode node("");
+  ASSERT_TRUE(fitting.write(&node));
+  hydArmaturEAV readBack;
+  ASSERT_TRUE(readBack.read(&node));
+  for (const hydArmaturEAV* v : std::vector<const hydArmaturEAV*>{&copy, &assigned, &readBack}) {
+    EXPECT_EQ(v->getSmallestY3(), 11.0f);
+  }
+
+  fitting.addKurve14(curveWithY3({20.0f, std::nanf(""), 30.0f}));  // a NaN counts as none
+  EXPECT_EQ(fitting.getSmallestY3(), 20.0f);
+  fitting.removeData();
+  EXPECT_EQ(fitting.getSmallestY3(), inf);
+}
+
 TEST(VariantKeepsNodeName, ThrottlesNameOnlyAnUnnamedNode) {
   const std::unique_ptr<const hydArmatur> manual = std::make_unique<hydArmaturDross>();
   const std::unique_ptr<const hydArmatur> automatic = std::make_unique<hydArmaturThermoDross>();
