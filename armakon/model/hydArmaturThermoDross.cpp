@@ -322,8 +322,13 @@ hydArmaturThermoDross::FunktionSource hydArmaturThermoDross::findFunktionSource(
     const double tCold = m_Kurven[i + 1]->getTemperatur();
     if (!(tCold < T && T < tWarm)) continue;
     if (tables[i + 1].plainOk && tables[i].plainOk) {
+      const CHydrixInterpolation& colder = tables[i + 1].plain;
+      const CHydrixInterpolation& warmer = tables[i].plain;
       source.kind = FunktionSource::Pair;
       source.index = i;
+      source.weight = std::fabs((T - tCold) / (tWarm - tCold));
+      source.firstT = std::min(colder.firstX(), warmer.firstX());
+      source.firstKv = std::max(colder.firstY(), warmer.firstY());
       break;
     }
   }
@@ -348,19 +353,13 @@ bool hydArmaturThermoDross::getFunktion(CHydrixInterpolation& out, double T, boo
   }
 
   const std::size_t pair = source.index;
-  const double tWarm = m_Kurven[pair]->getTemperatur();
-  const double tCold = m_Kurven[pair + 1]->getTemperatur();
-  const double w = std::fabs((T - tCold) / (tWarm - tCold));
-  const CHydrixInterpolation& colder = tables[pair + 1].plain;
-  const CHydrixInterpolation& warmer = tables[pair].plain;
-
   // Mix the two functions at equal kv: the temperature at which each reaches the kv,
   // weighted by where T lies between the two regulator temperatures.
   const CHydrixInterpolation& colderInverse = tables[pair + 1].plainInverse;
   const CHydrixInterpolation& warmerInverse = tables[pair].plainInverse;
-  mixInto(out, colderInverse, warmerInverse, true, w);
-  mixInto(out, warmerInverse, colderInverse, false, w);
-  out.Add(std::min(colder.firstX(), warmer.firstX()), std::max(colder.firstY(), warmer.firstY()));
+  mixInto(out, colderInverse, warmerInverse, true, source.weight);
+  mixInto(out, warmerInverse, colderInverse, false, source.weight);
+  out.Add(source.firstT, source.firstKv);
   out.sort(kMixedNodeDistance);
   m_Kurven[pair + 1]->appendFunktionThDesinf(out);
   return true;
@@ -384,17 +383,11 @@ bool hydArmaturThermoDross::getFunktionKv(double T, double waterT, double& kv) c
   }
 
   const std::size_t pair = source.index;
-  const double tWarm = m_Kurven[pair]->getTemperatur();
-  const double tCold = m_Kurven[pair + 1]->getTemperatur();
-  const double w = std::fabs((T - tCold) / (tWarm - tCold));
-  const CHydrixInterpolation& colder = tables[pair + 1].plain;
-  const CHydrixInterpolation& warmer = tables[pair].plain;
   const MixPoints& fromColder = tables[pair].mixedWithColder[0];
   const MixPoints& fromWarmer = tables[pair].mixedWithColder[1];
-  MixedRun colderRun(fromColder.colder, fromColder.warmer, fromColder.kv, w);
-  MixedRun warmerRun(fromWarmer.colder, fromWarmer.warmer, fromWarmer.kv, w);
-  if (mixedKvAt(colderRun, warmerRun, std::min(colder.firstX(), warmer.firstX()),
-                std::max(colder.firstY(), warmer.firstY()), *m_Kurven[pair + 1], waterT, kv)) {
+  MixedRun colderRun(fromColder.colder, fromColder.warmer, fromColder.kv, source.weight);
+  MixedRun warmerRun(fromWarmer.colder, fromWarmer.warmer, fromWarmer.kv, source.weight);
+  if (mixedKvAt(colderRun, warmerRun, source.firstT, source.firstKv, *m_Kurven[pair + 1], waterT, kv)) {
     return true;
   }
   CHydrixInterpolation function;

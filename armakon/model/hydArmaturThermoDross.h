@@ -111,6 +111,11 @@ class hydArmaturThermoDross : public hydArmaturDross {
   struct FunktionSource {
     enum { Outside, Curve, Pair, None } kind = Outside;
     std::size_t index = 0;
+    // Pair: the mixing weight, where T lies between the two regulator temperatures, and the
+    // first node of the mixed function (the lower temperature, the higher kv of the two).
+    double weight = 0.0;
+    double firstT = 0.0;
+    double firstKv = 0.0;
   };
   FunktionSource findFunktionSource(const std::vector<CurveTables>& tables, double T, bool interpolate) const;
 
