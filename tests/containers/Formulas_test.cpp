@@ -10,6 +10,8 @@
 #include "armakon/containers/HzSearchSupport.h"
 #include "armakon/containers/RnArmaturContainer.h"
 
+#include "tests/SeededRandom.h"
+
 namespace armakon {
 namespace {
 
@@ -80,11 +82,8 @@ TEST(RoundTest, FloorIsTheLibraryFloorToTheBit) {
 // side; near the boundary and far from it the answer must be that of rounding first.
 TEST(RoundTest, ComparisonsOfRoundedValuesAnswerAsRoundingFirst) {
   using hzsearch::Rounded;
-  std::uint64_t state = 7;
-  auto unit = [&state] {
-    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<double>(state >> 11) / 9007199254740992.0;
-  };
+  testsupport::SeededRandom random(7);
+  auto unit = [&random] { return random.uniform(0.0, 1.0); };
   const Rounded relations[] = {Rounded::Below, Rounded::AtMost, Rounded::AtLeast, Rounded::Above};
   auto expected = [](double rounded, Rounded relation, double k) {
     switch (relation) {

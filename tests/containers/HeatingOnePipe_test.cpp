@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "armakon/containers/HydraulicFormulas.h"
+#include "tests/SeededRandom.h"
 #include "tests/containers/HeatingFixtures.h"
 
 namespace armakon {
@@ -102,39 +103,34 @@ bool referenceOnePipeSearch(ArmaturenModellSpan list, double share, double kvHK,
 }
 
 TEST(OnePipeSearchReference, SearchAnswersAsTheLiteralProcedureOnGeneratedContainers) {
-  std::uint64_t state = 20261206;
-  auto uniform = [&state](double low, double high) {
-    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-    return low + (high - low) * static_cast<double>(state >> 11) / 9007199254740992.0;
-  };
-  auto below = [&uniform](int n) { return static_cast<int>(uniform(0.0, n)) % n; };
+  testsupport::SeededRandom random(20261206);
   int found = 0;
   for (int container = 0; container < 40; ++container) {
     std::vector<std::unique_ptr<ArmaturenModell>> list;
-    for (int e = 0, entries = 1 + below(5); e < entries; ++e) {
+    for (int e = 0, entries = 1 + random.below(5); e < entries; ++e) {
       auto entry = std::make_unique<ArmaturenModell>();
       entry->setTyp(HZ_EINROHRVERSCHRAUBUNG);
       entry->setId(e + 1);
-      for (int v = 0, variants = 1 + below(4); v < variants; ++v) {
+      for (int v = 0, variants = 1 + random.below(4); v < variants; ++v) {
         auto* fitting = static_cast<hydArmaturEAV*>(entry->getModell().Add(203));
         fitting->setArmType(203);
-        fitting->setDimension(10 + 5 * below(5));
+        fitting->setDimension(10 + 5 * random.below(5));
         CKurve14 curve;
         // Bypass kv rising and branch kv falling towards the last node; y3 in few values, so
         // that ties occur.
-        for (int k = 0, nodes = below(7); k < nodes; ++k) {
-          curve.addCurveNode(curveNode14(k + 1.0f, "", static_cast<float>(uniform(0.2, 1.0) * (k + 1)),
-                                         static_cast<float>(uniform(0.5, 2.0) / (k + 1)),
-                                         static_cast<float>(10 + below(4)), 0.0f));
+        for (int k = 0, nodes = random.below(7); k < nodes; ++k) {
+          curve.addCurveNode(curveNode14(k + 1.0f, "", static_cast<float>(random.uniform(0.2, 1.0) * (k + 1)),
+                                         static_cast<float>(random.uniform(0.5, 2.0) / (k + 1)),
+                                         static_cast<float>(10 + random.below(4)), 0.0f));
         }
         fitting->addKurve14(curve);
       }
       list.push_back(std::move(entry));
     }
     for (int query = 0; query < 20; ++query) {
-      const double share = uniform(-0.05, 1.05);
-      const double kvHK = uniform(0.0, 2.0);
-      const int dn = below(3) == 0 ? 0 : 10 + 5 * below(5);
+      const double share = random.uniform(-0.05, 1.05);
+      const double kvHK = random.uniform(0.0, 2.0);
+      const int dn = random.below(3) == 0 ? 0 : 10 + 5 * random.below(5);
       ARMATUR fast = heatingtest::record(0, dn);
       ARMATUR slow = heatingtest::record(0, dn);
       const bool okFast = HzArmaturContainer::findEinrohrVerschraubungEx(list, share, kvHK, fast);

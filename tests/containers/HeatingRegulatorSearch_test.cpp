@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "armakon/containers/HydraulicFormulas.h"
+#include "tests/SeededRandom.h"
 #include "tests/containers/HeatingFixtures.h"
 
 namespace armakon {
@@ -153,16 +154,11 @@ bool referenceRegulatorSearch(ArmaturenModellSpan list, double kv, double dp, do
 }
 
 TEST(RegulatorSearchReference, SearchAnswersAsTheLiteralProcedureOnGeneratedContainers) {
-  std::uint64_t state = 20261207;
-  auto uniform = [&state](double low, double high) {
-    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-    return low + (high - low) * static_cast<double>(state >> 11) / 9007199254740992.0;
-  };
-  auto below = [&uniform](int n) { return static_cast<int>(uniform(0.0, n)) % n; };
+  testsupport::SeededRandom random(20261207);
   // Values on a grid of half thousandths (and half units for setpoints), so that rounding
   // halves and equal distances occur.
-  auto grid = [&uniform](double low, double high, double step) {
-    return static_cast<float>(step * static_cast<int>(uniform(low, high) / step));
+  auto grid = [&random](double low, double high, double step) {
+    return static_cast<float>(step * static_cast<int>(random.uniform(low, high) / step));
   };
   auto curve = [&](int nodes, double low, double high, double step) {
     std::vector<float> ys;
@@ -173,39 +169,39 @@ TEST(RegulatorSearchReference, SearchAnswersAsTheLiteralProcedureOnGeneratedCont
   int found = 0;
   for (int container = 0; container < 40; ++container) {
     std::vector<std::unique_ptr<ArmaturenModell>> list;
-    for (int e = 0, entries = 1 + below(6); e < entries; ++e) {
+    for (int e = 0, entries = 1 + random.below(6); e < entries; ++e) {
       auto entry = std::make_unique<ArmaturenModell>();
-      const bool combined = below(2) == 0;
+      const bool combined = random.below(2) == 0;
       entry->setTyp(combined ? HZ_DIFFERENZDRUCK_DURCHFLUSSREGLER : HZ_DIFFERENZDRUCKREGLER);
       entry->setId(e + 1);
-      for (int v = 0, variants = 1 + below(4); v < variants; ++v) {
+      for (int v = 0, variants = 1 + random.below(4); v < variants; ++v) {
         // Now and then a variant of the other regulator class or a plain one.
-        const int pick = below(8);
+        const int pick = random.below(8);
         const int type = pick == 0 ? 211 : ((combined != (pick == 1)) ? 208 : 205);
         hydArmatur* variant = entry->getModell().Add(type);
         variant->setArmType(type);
-        variant->setDimension(10 + 5 * below(5));
+        variant->setDimension(10 + 5 * random.below(5));
         if (type == 211) continue;
         auto* regulator = static_cast<hydArmaturDDR*>(variant);
-        regulator->addKennlinieDp(settingCurve(curve(below(5), 50.0, 300.0, 0.5)));
+        regulator->addKennlinieDp(settingCurve(curve(random.below(5), 50.0, 300.0, 0.5)));
         CKurve deviation;
-        for (const float x : curve(below(4), 0.1, 3.0, 0.0005)) deviation.addCurveNode(x, "", 5.0f);
+        for (const float x : curve(random.below(4), 0.1, 3.0, 0.0005)) deviation.addCurveNode(x, "", 5.0f);
         regulator->addKennlinieKvzuPAbw(deviation);
         if (type == 208) {
           auto* withFlow = static_cast<hydArmaturDDRDFR*>(regulator);
-          withFlow->getDFRAnteil().addKurve(settingCurve(curve(below(5), 0.02, 1.0, 0.0005)));
+          withFlow->getDFRAnteil().addKurve(settingCurve(curve(random.below(5), 0.02, 1.0, 0.0005)));
           withFlow->setWirkdruck(100.0f);
         }
       }
       list.push_back(std::move(entry));
     }
     for (int query = 0; query < 30; ++query) {
-      const bool withFlow = below(2) == 0;
-      const double kv = grid(0.0, 3.2, 0.0005) + (below(2) == 0 ? 0.0 : uniform(-0.001, 0.001));
-      const double dp = grid(30.0, 320.0, 0.5) + (below(2) == 0 ? 0.0 : uniform(-1.0, 1.0));
-      const double flow = grid(0.0, 1.1, 0.0005) + (below(2) == 0 ? 0.0 : uniform(-0.001, 0.001));
-      const int dn = below(3) == 0 ? 0 : 10 + 5 * below(5);
-      const bool keepDim = below(3) == 0;
+      const bool withFlow = random.below(2) == 0;
+      const double kv = grid(0.0, 3.2, 0.0005) + (random.below(2) == 0 ? 0.0 : random.uniform(-0.001, 0.001));
+      const double dp = grid(30.0, 320.0, 0.5) + (random.below(2) == 0 ? 0.0 : random.uniform(-1.0, 1.0));
+      const double flow = grid(0.0, 1.1, 0.0005) + (random.below(2) == 0 ? 0.0 : random.uniform(-0.001, 0.001));
+      const int dn = random.below(3) == 0 ? 0 : 10 + 5 * random.below(5);
+      const bool keepDim = random.below(3) == 0;
       ARMATUR fast = heatingtest::record(0, dn);
       ARMATUR slow = heatingtest::record(0, dn);
       const bool okFast = withFlow ? HzArmaturContainer::findDiffdruckreglerDFREx(list, kv, dp, flow, fast, keepDim)

@@ -15,23 +15,13 @@
 #include <vector>
 
 #include "armakon/components/CHydrixInterpolation.h"
+#include "tests/SeededRandom.h"
 #include "tests/containers/DrinkingWaterFixtures.h"
 
 namespace armakon::watertest {
 namespace {
 
-class Random {
- public:
-  explicit Random(std::uint64_t seed) : state_(seed) {}
-  double uniform(double low, double high) {
-    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-    return low + (high - low) * static_cast<double>(state_ >> 11) / 9007199254740992.0;
-  }
-  int below(int n) { return static_cast<int>(uniform(0.0, n)) % n; }
-
- private:
-  std::uint64_t state_;
-};
+using Random = testsupport::SeededRandom;
 
 using EntryList = std::vector<std::unique_ptr<ArmaturenModell>>;
 
