@@ -183,7 +183,10 @@ void VdiKatalogWindow::showEvent(QShowEvent* event) {
 
 // The picture scaled into its box; without a picture file its name stands in for it.
 void VdiKatalogWindow::showPicture() {
-  const std::string name = dialog_.pictureName();
+  std::pair<const CVDIDoc*, std::string> shown(dialog_.chosenDocument(), dialog_.pictureName());
+  if (shown == shownPicture_) return;
+  shownPicture_ = std::move(shown);
+  const std::string& name = shownPicture_.second;
   const QPixmap picture(toQt(dialog_.picturePath()));
   if (picture.isNull()) {
     picture_->setPixmap({});

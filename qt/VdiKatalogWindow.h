@@ -5,6 +5,9 @@
 // shows whether the report list holds errors or hints), "Prüfung...", "Info/Testen...",
 // export, "Übernehmen" and "Abbrechen".
 
+#include <string>
+#include <utility>
+
 #include "armakon/dialogs/CVdiKatalogDlg.h"
 #include "qt/DialogWindow.h"
 
@@ -49,6 +52,9 @@ class VdiKatalogWindow : public DialogWindow {
   DropDownList* types_;
   QListWidget* models_;
   QLabel* picture_;
+  // The document and picture name shown: a refresh follows every action, the picture's
+  // folder is searched and its file read only when the model's picture changes.
+  std::pair<const CVDIDoc*, std::string> shownPicture_;
   VariantGrid* variants_;
   PropertyFilterGrid* filter_;
   QProgressBar* progress_;
