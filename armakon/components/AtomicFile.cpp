@@ -97,7 +97,7 @@ bool discard(const fs::path& temp) {
 
 }  // namespace
 
-bool writeFileAtomically(const fs::path& path, std::string_view content) {
+bool writeFileAtomically(const fs::path& path, std::string_view content, FileSync sync) {
   fs::path target;
   if (!followLinks(path, target)) return false;
   struct stat existing {};
@@ -113,7 +113,7 @@ bool writeFileAtomically(const fs::path& path, std::string_view content) {
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replaces ? 0600 : 0644);
   if (fd < 0) return false;
   const bool written = (!replaces || ::fchmod(fd, existing.st_mode & 07777) == 0) && writeAll(fd, content) &&
-                       ::fsync(fd) == 0;
+                       (sync == FileSync::Deferred || ::fsync(fd) == 0);
   if (!written) {
     const int reason = errno;
     ::close(fd);
@@ -122,6 +122,16 @@ bool writeFileAtomically(const fs::path& path, std::string_view content) {
   }
   if (::close(fd) != 0 || ::rename(temp.c_str(), target.c_str()) != 0) return discard(temp);
   return true;
+}
+
+bool syncFileSystem(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = ::syncfs(fd) == 0;
+  const int reason = errno;
+  ::close(fd);
+  errno = reason;
+  return synced;
 }
 
 }  // namespace armakon

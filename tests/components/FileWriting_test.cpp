@@ -62,16 +62,19 @@ class AtomicWrite : public ::testing::Test {
   fs::path folder_;
 };
 
-TEST_F(AtomicWrite, ReplacedFileKeepsItsPermissions) {
+TEST_F(AtomicWrite, ReplacedFileKeepsItsPermissionsWhenSyncedNowOrLater) {
   const fs::path file = folder_ / "project.armakon";
   ASSERT_TRUE(writeFileAtomically(file, "old"));
-  for (const fs::perms perms : {fs::perms::owner_read | fs::perms::owner_write,
-                                fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read}) {
-    fs::permissions(file, perms);
-    ASSERT_TRUE(writeFileAtomically(file, "new"));
-    EXPECT_EQ(permissionsOf(file), perms);
-    EXPECT_EQ(contentOf(file), "new");
+  for (const FileSync sync : {FileSync::Now, FileSync::Deferred}) {
+    for (const fs::perms perms : {fs::perms::owner_read | fs::perms::owner_write,
+                                  fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read}) {
+      fs::permissions(file, perms);
+      ASSERT_TRUE(writeFileAtomically(file, "new", sync));
+      EXPECT_EQ(permissionsOf(file), perms);
+      EXPECT_EQ(contentOf(file), "new");
+    }
   }
+  EXPECT_TRUE(syncFileSystem(folder_));
 }
 
 TEST_F(AtomicWrite, WritingThroughSymbolicLinksWritesTheFileTheyPointTo) {
@@ -105,6 +108,9 @@ TEST_F(AtomicWrite, FailureLeavesNothingBehindAndTellsWhy) {
 
   errno = 0;
   EXPECT_FALSE(writeFileAtomically(folder_ / "missing" / "file.txt", "text"));
+  EXPECT_EQ(errno, ENOENT);
+  errno = 0;
+  EXPECT_FALSE(syncFileSystem(folder_ / "missing"));
   EXPECT_EQ(errno, ENOENT);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);  // report.txt, loop
 }

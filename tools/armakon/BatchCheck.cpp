@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "armakon/components/AtomicFile.h"
 #include "armakon/vdi3805/CMiniReportUtil.h"
 #include "armakon/vdi3805/CVDIDoc.h"
 #include "armakon/vdi3805/CheckReportFile.h"
@@ -48,7 +49,8 @@ FileResult checkFile(const std::string& path, const std::string& reportPath) {
   }
   StringList lines;
   const CheckReportCounts counts = BuildCheckFile(lines, document, LocalNow());
-  if (!reportPath.empty() && !WriteCheckFile(lines, reportPath)) {
+  // The parent brings all reports to the disk at once when the batch is through.
+  if (!reportPath.empty() && !writeFileAtomically(reportPath, CheckFileText(lines), FileSync::Deferred)) {
     result.problem = "cannot write " + reportPath;
     return result;
   }
@@ -152,6 +154,11 @@ int RunBatchCheck(const BatchCheckOptions& options) {
     if (progress) drawProgress(done, files.size());
   });
   if (progress) clearProgress();
+  bool synced = true;
+  if (!options.outputFolder.empty() && !syncFileSystem(options.outputFolder)) {
+    fail("cannot bring the reports in " + options.outputFolder + " to the disk: " + systemReason());
+    synced = false;
+  }
 
   int errors = 0;
   int hints = 0;
@@ -169,7 +176,7 @@ int RunBatchCheck(const BatchCheckOptions& options) {
               counted(static_cast<long long>(files.size()), "file").c_str(), withErrors, unchecked,
               counted(errors, "error").c_str(), counted(hints, "hint").c_str(), counted(products, "product").c_str());
   std::fflush(stdout);
-  if (!missing.empty() || unchecked > 0) return 2;
+  if (!missing.empty() || unchecked > 0 || !synced) return 2;
   return withErrors > 0 ? 1 : 0;
 }
 

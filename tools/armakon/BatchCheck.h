@@ -6,7 +6,8 @@
 // each taking file after file: the report list is emptied before each file, so a file never
 // sees another's entries; a broken file cannot take the batch down (only its worker dies);
 // and memory stays bounded by the files in flight, not by the tree. The workers write their
-// reports into the output folder; the parent only collects three numbers per file.
+// reports into the output folder and leave them for the parent to bring to the disk, all at
+// once at the end; the parent only collects three numbers per file.
 
 #include <ctime>
 #include <string>
