@@ -1,11 +1,14 @@
 #include "armakon/vdi3805/CVDIBase.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <new>
 #include <stdexcept>
 
 #include "armakon/components/NumberText.h"
+#include "armakon/vdi3805/RecordStore.h"
 
 namespace armakon {
 
@@ -48,11 +51,6 @@ void RecordDeleter::operator()(CVDIBase* record) const noexcept {
   }
 }
 
-const CVDIBase::Children& CVDIBase::NoChildren() noexcept {
-  static const Children none;
-  return none;
-}
-
 void CVDIBase::RemoveAllChildren() noexcept {
   // Post-order through the parent links: go down to a leaf, destroy it (a leaf has nothing
   // below it, so its destructor does no work of this kind), go back up. The depth of the
@@ -60,15 +58,21 @@ void CVDIBase::RemoveAllChildren() noexcept {
   CVDIBase* record = this;
   for (;;) {
     if (record->GetChildCount() > 0) {
-      record = record->m_children->back().get();
+      record = record->m_children->links()[record->m_children->count - 1].record;
       continue;
     }
     if (record == this) break;
     CVDIBase* parent = record->m_parent;
-    parent->m_children->pop_back();
+    --parent->m_children->count;
+    RecordDeleter()(record);
     record = parent;
   }
-  m_children.reset();
+  releaseChildren();
+}
+
+void CVDIBase::releaseChildren() noexcept {
+  if (m_children != nullptr && m_children->capacity != 0) ::operator delete(m_children);
+  m_children = nullptr;
 }
 
 bool CVDIBase::SetLine(std::string_view line) { return SetLineWithCode(line, RecordCodeOf(typeTextOf(line))); }
@@ -97,30 +101,61 @@ void CVDIBase::SetStoredLine(const char* text, std::size_t size, int code) noexc
 
 CVDIBase* CVDIBase::GetChild(std::size_t index) const {
   if (index >= GetChildCount()) throw std::invalid_argument("CVDIBase::GetChild: index out of range");
-  return (*m_children)[index].get();
+  return m_children->links()[index].record;
+}
+
+void CVDIBase::appendLink(CVDIBase* child) {
+  ChildList* list = m_children;
+  if (list == nullptr || list->count >= list->capacity) {  // none yet, full, or the store's
+    const std::uint32_t count = list != nullptr ? list->count : 0;
+    if (count > std::numeric_limits<std::uint32_t>::max() / 2) throw std::bad_alloc();
+    const std::uint32_t capacity = std::max<std::uint32_t>(4, 2 * count);
+    auto* grown = static_cast<ChildList*>(::operator new(ChildList::bytesFor(capacity)));
+    new (grown) ChildList{count, capacity, list != nullptr ? list->documentRoot : GetDocumentRoot()};
+    if (count > 0) std::memcpy(static_cast<void*>(grown->links()), list->links(), count * sizeof(ChildLink));
+    releaseChildren();
+    m_children = list = grown;
+  }
+  new (list->links() + list->count) ChildLink{child};
+  ++list->count;
+}
+
+void CVDIBase::moveChildrenInto(RecordStore& store) noexcept {
+  ChildList* list = m_children;
+  if (list == nullptr || list->capacity == 0) return;
+  void* room = nullptr;
+  try {
+    room = store.Allocate(ChildList::bytesFor(list->count), alignof(ChildList));
+  } catch (const std::bad_alloc&) {
+    return;
+  }
+  auto* placed = new (room) ChildList{list->count, 0, list->documentRoot};
+  std::memcpy(static_cast<void*>(placed->links()), list->links(), list->count * sizeof(ChildLink));
+  ::operator delete(list);
+  m_children = placed;
 }
 
 CVDIBase* CVDIBase::AppendChild(RecordPtr child) {
   if (child == nullptr) return nullptr;
-  child->m_parent = this;
-  const CVDIBase* root = GetDocumentRoot();
-  child->m_documentRoot = root;
   if (child->GetChildCount() > 0 && !child->IsDocumentRoot()) {
     // A subtree built elsewhere now belongs to this record's document (a nested document
-    // keeps its own records).
-    std::vector<CVDIBase*> pending;
-    for (const auto& below : child->GetChildren()) pending.push_back(below.get());
+    // keeps its own records): the lists below name the new root.
+    const CVDIBase* root = GetDocumentRoot();
+    std::vector<CVDIBase*> pending{child.get()};
     while (!pending.empty()) {
       CVDIBase* record = pending.back();
       pending.pop_back();
-      record->m_documentRoot = root;
-      if (record->IsDocumentRoot()) continue;
-      for (const auto& below : record->GetChildren()) pending.push_back(below.get());
+      if (record->m_children == nullptr) continue;
+      record->m_children->documentRoot = root;
+      for (const ChildLink& below : record->GetChildren()) {
+        if (!below->IsDocumentRoot()) pending.push_back(below.get());
+      }
     }
   }
-  if (m_children == nullptr) m_children = std::make_unique<Children>();
-  m_children->push_back(std::move(child));
-  return m_children->back().get();
+  appendLink(child.get());
+  CVDIBase* record = child.release();
+  record->m_parent = this;
+  return record;
 }
 
 int CVDIBase::MapFieldNumber(int n) const { return n; }
@@ -134,7 +169,7 @@ void CVDIBase::AppendLines(StringList& list) const {
     const CVDIBase* record = pending.back();
     pending.pop_back();
     list.emplace_back(record->GetLine());
-    const Children& children = record->GetChildren();
+    const Children children = record->GetChildren();
     for (auto child = children.rbegin(); child != children.rend(); ++child) {
       pending.push_back(child->get());
     }
