@@ -38,9 +38,10 @@ CVDIBase::~CVDIBase() {
 }
 
 void CVDIBase::releaseLine() noexcept {
-  if ((m_lineSize & kOwnsLine) != 0) delete[] m_text;
-  m_text = nullptr;
-  m_lineSize &= kInStore;
+  const char*& text = textSlot();
+  if ((m_lineSize & kOwnsLine) != 0) delete[] text;
+  text = nullptr;
+  m_lineSize &= kInStore | kHasChildList;
 }
 
 void RecordDeleter::operator()(CVDIBase* record) const noexcept {
@@ -58,12 +59,12 @@ void CVDIBase::RemoveAllChildren() noexcept {
   CVDIBase* record = this;
   for (;;) {
     if (record->GetChildCount() > 0) {
-      record = record->m_children->links()[record->m_children->count - 1].record;
+      record = record->m_body.children->links()[record->m_body.children->count - 1].record;
       continue;
     }
     if (record == this) break;
     CVDIBase* parent = record->m_parent;
-    --parent->m_children->count;
+    --parent->m_body.children->count;
     RecordDeleter()(record);
     record = parent;
   }
@@ -71,8 +72,11 @@ void CVDIBase::RemoveAllChildren() noexcept {
 }
 
 void CVDIBase::releaseChildren() noexcept {
-  if (m_children != nullptr && m_children->capacity != 0) ::operator delete(m_children);
-  m_children = nullptr;
+  if (!hasChildList()) return;
+  ChildList* list = m_body.children;
+  m_body.text = list->text;
+  m_lineSize &= ~kHasChildList;
+  if (list->capacity != 0) ::operator delete(list);
 }
 
 bool CVDIBase::SetLine(std::string_view line) { return SetLineWithCode(line, RecordCodeOf(typeTextOf(line))); }
@@ -86,7 +90,7 @@ bool CVDIBase::SetLineWithCode(std::string_view line, int code) noexcept {
     line.copy(text, line.size());
   }
   releaseLine();
-  m_text = text;
+  textSlot() = text;
   m_lineSize |= static_cast<std::uint32_t>(line.size()) | (text != nullptr ? kOwnsLine : 0u);
   m_code = code;
   return true;
@@ -94,45 +98,46 @@ bool CVDIBase::SetLineWithCode(std::string_view line, int code) noexcept {
 
 void CVDIBase::SetStoredLine(const char* text, std::size_t size, int code) noexcept {
   releaseLine();
-  m_text = text;
+  textSlot() = text;
   m_lineSize |= static_cast<std::uint32_t>(size);
   m_code = code;
 }
 
 CVDIBase* CVDIBase::GetChild(std::size_t index) const {
   if (index >= GetChildCount()) throw std::invalid_argument("CVDIBase::GetChild: index out of range");
-  return m_children->links()[index].record;
+  return m_body.children->links()[index].record;
 }
 
 void CVDIBase::appendLink(CVDIBase* child) {
-  ChildList* list = m_children;
+  ChildList* list = hasChildList() ? m_body.children : nullptr;
   if (list == nullptr || list->count >= list->capacity) {  // none yet, full, or the store's
     const std::uint32_t count = list != nullptr ? list->count : 0;
     if (count > std::numeric_limits<std::uint32_t>::max() / 2) throw std::bad_alloc();
     const std::uint32_t capacity = std::max<std::uint32_t>(4, 2 * count);
     auto* grown = static_cast<ChildList*>(::operator new(ChildList::bytesFor(capacity)));
-    new (grown) ChildList{count, capacity, list != nullptr ? list->documentRoot : GetDocumentRoot()};
+    new (grown) ChildList{count, capacity, list != nullptr ? list->documentRoot : GetDocumentRoot(), text()};
     if (count > 0) std::memcpy(static_cast<void*>(grown->links()), list->links(), count * sizeof(ChildLink));
     releaseChildren();
-    m_children = list = grown;
+    m_body.children = list = grown;
+    m_lineSize |= kHasChildList;
   }
   new (list->links() + list->count) ChildLink{child};
   ++list->count;
 }
 
 void CVDIBase::moveChildrenInto(RecordStore& store) noexcept {
-  ChildList* list = m_children;
-  if (list == nullptr || list->capacity == 0) return;
+  if (!hasChildList() || m_body.children->capacity == 0) return;
+  ChildList* list = m_body.children;
   void* room = nullptr;
   try {
     room = store.Allocate(ChildList::bytesFor(list->count), alignof(ChildList));
   } catch (const std::bad_alloc&) {
     return;
   }
-  auto* placed = new (room) ChildList{list->count, 0, list->documentRoot};
+  auto* placed = new (room) ChildList{list->count, 0, list->documentRoot, list->text};
   std::memcpy(static_cast<void*>(placed->links()), list->links(), list->count * sizeof(ChildLink));
   ::operator delete(list);
-  m_children = placed;
+  m_body.children = placed;
 }
 
 CVDIBase* CVDIBase::AppendChild(RecordPtr child) {
@@ -145,8 +150,8 @@ CVDIBase* CVDIBase::AppendChild(RecordPtr child) {
     while (!pending.empty()) {
       CVDIBase* record = pending.back();
       pending.pop_back();
-      if (record->m_children == nullptr) continue;
-      record->m_children->documentRoot = root;
+      if (!record->hasChildList()) continue;
+      record->m_body.children->documentRoot = root;
       for (const ChildLink& below : record->GetChildren()) {
         if (!below->IsDocumentRoot()) pending.push_back(below.get());
       }

@@ -105,12 +105,12 @@ class CVDIBase : public CRuntimeObject {
 
   // The whole trimmed line ("CVDIDoc" for the document). Valid until the line is set again
   // or the record dies.
-  std::string_view GetLine() const noexcept { return {m_text, m_lineSize & kLineSizeMask}; }
+  std::string_view GetLine() const noexcept { return {text(), m_lineSize & kLineSizeMask}; }
   // Sets the line and the code taken from its field 1. Lines longer than kMaxLineSize
   // bytes are cut there (no VDI line comes near it). False, with the line left as it was,
   // when no memory was left for it.
   bool SetLine(std::string_view line);
-  static constexpr std::size_t kMaxLineSize = 0x3FFFFFFFu;
+  static constexpr std::size_t kMaxLineSize = 0x1FFFFFFFu;
   // 100 x record type, rounded (0 for a field 1 that is no number).
   int GetCode() const noexcept { return m_code; }
 
@@ -119,13 +119,13 @@ class CVDIBase : public CRuntimeObject {
   // of children names it, so asking costs no walk up the tree.
   const CVDIBase* GetDocumentRoot() const noexcept {
     if (IsDocumentRoot()) return this;
-    return m_parent != nullptr ? m_parent->m_children->documentRoot : nullptr;
+    return m_parent != nullptr ? m_parent->m_body.children->documentRoot : nullptr;
   }
-  std::size_t GetChildCount() const noexcept { return m_children != nullptr ? m_children->count : 0; }
+  std::size_t GetChildCount() const noexcept { return hasChildList() ? m_body.children->count : 0; }
   // std::invalid_argument when index >= GetChildCount().
   CVDIBase* GetChild(std::size_t index) const;
   Children GetChildren() const noexcept {
-    return m_children != nullptr ? Children(m_children->links(), m_children->count) : Children();
+    return hasChildList() ? Children(m_body.children->links(), m_body.children->count) : Children();
   }
 
   // Appends the record (not null) as the last child and sets its parent; returns it.
@@ -141,12 +141,13 @@ class CVDIBase : public CRuntimeObject {
   // lies on its own on the heap with room to grow (capacity links). The parser moves it,
   // exactly sized, into the record store once the record can get no more children
   // (capacity 0: the store's, not ours); adding a child later moves it back to the heap.
-  // Every list is created with its owner, and a child's document root is the one its
-  // parent's list names, so the record itself needs no field for it.
+  // A child's document root is the one its parent's list names, and the list keeps its
+  // owner's line, so the record itself needs a field for neither.
   struct ChildList {
     std::uint32_t count;
     std::uint32_t capacity;
     const CVDIBase* documentRoot;  // of the record owning the list (itself for a root)
+    const char* text;              // the owner's line
     static constexpr std::size_t bytesFor(std::size_t links) noexcept {
       return sizeof(ChildList) + links * sizeof(ChildLink);
     }
@@ -166,19 +167,28 @@ class CVDIBase : public CRuntimeObject {
   void moveChildrenInto(RecordStore& store) noexcept;
   void releaseChildren() noexcept;
 
+  bool hasChildList() const noexcept { return (m_lineSize & kHasChildList) != 0; }
+  const char* text() const noexcept { return hasChildList() ? m_body.children->text : m_body.text; }
+  const char*& textSlot() noexcept { return hasChildList() ? m_body.children->text : m_body.text; }
+
   // A catalog holds hundreds of thousands of records, so a record is kept small: the line
   // is an exact-size buffer rather than a std::string, and the list of children exists only
-  // for a record that has some (most records have none); the object is 40 bytes. The records
-  // of a parsed document, their lines and their lists of children lie in the document's
-  // record store.
+  // for a record that has some (most records have none); the record points either to its
+  // line or to its list, which points to the line. The object is 32 bytes. The records of a
+  // parsed document, their lines and their lists of children lie in the document's record
+  // store.
   // Flags kept in m_lineSize next to the size.
-  static constexpr std::uint32_t kOwnsLine = 0x80000000u;  // m_text is ours
-  static constexpr std::uint32_t kInStore = 0x40000000u;   // the object lies in a record store
-  static constexpr std::uint32_t kLineSizeMask = 0x3FFFFFFFu;
+  static constexpr std::uint32_t kOwnsLine = 0x80000000u;      // the line is ours
+  static constexpr std::uint32_t kInStore = 0x40000000u;       // the object lies in a record store
+  static constexpr std::uint32_t kHasChildList = 0x20000000u;  // m_body holds the list of children
+  static constexpr std::uint32_t kLineSizeMask = 0x1FFFFFFFu;
+  union Body {
+    const char* text;
+    ChildList* children;
+  };
   CVDIBase* m_parent = nullptr;
-  const char* m_text = nullptr;
-  ChildList* m_children = nullptr;  // null while there is no child
-  std::uint32_t m_lineSize = 0;     // size and flags
+  Body m_body{nullptr};
+  std::uint32_t m_lineSize = 0;  // size and flags
   int m_code = 0;
 };
 
