@@ -1,11 +1,14 @@
 #include "armakon/vdi3805/CVDIBase.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <new>
 #include <stdexcept>
 
 #include "armakon/components/NumberText.h"
+#include "armakon/vdi3805/RecordStore.h"
 
 namespace armakon {
 
@@ -35,9 +38,10 @@ CVDIBase::~CVDIBase() {
 }
 
 void CVDIBase::releaseLine() noexcept {
-  if ((m_lineSize & kOwnsLine) != 0) delete[] m_text;
-  m_text = nullptr;
-  m_lineSize &= kInStore;
+  const char*& text = textSlot();
+  if ((m_lineSize & kOwnsLine) != 0) delete[] text;
+  text = nullptr;
+  m_lineSize &= kInStore | kHasChildList;
 }
 
 void RecordDeleter::operator()(CVDIBase* record) const noexcept {
@@ -48,11 +52,6 @@ void RecordDeleter::operator()(CVDIBase* record) const noexcept {
   }
 }
 
-const CVDIBase::Children& CVDIBase::NoChildren() noexcept {
-  static const Children none;
-  return none;
-}
-
 void CVDIBase::RemoveAllChildren() noexcept {
   // Post-order through the parent links: go down to a leaf, destroy it (a leaf has nothing
   // below it, so its destructor does no work of this kind), go back up. The depth of the
@@ -60,15 +59,24 @@ void CVDIBase::RemoveAllChildren() noexcept {
   CVDIBase* record = this;
   for (;;) {
     if (record->GetChildCount() > 0) {
-      record = record->m_children->back().get();
+      record = record->m_body.children->links()[record->m_body.children->count - 1].record;
       continue;
     }
     if (record == this) break;
     CVDIBase* parent = record->m_parent;
-    parent->m_children->pop_back();
+    --parent->m_body.children->count;
+    RecordDeleter()(record);
     record = parent;
   }
-  m_children.reset();
+  releaseChildren();
+}
+
+void CVDIBase::releaseChildren() noexcept {
+  if (!hasChildList()) return;
+  ChildList* list = m_body.children;
+  m_body.text = list->text;
+  m_lineSize &= ~kHasChildList;
+  if (list->capacity != 0) ::operator delete(list);
 }
 
 bool CVDIBase::SetLine(std::string_view line) { return SetLineWithCode(line, RecordCodeOf(typeTextOf(line))); }
@@ -82,7 +90,7 @@ bool CVDIBase::SetLineWithCode(std::string_view line, int code) noexcept {
     line.copy(text, line.size());
   }
   releaseLine();
-  m_text = text;
+  textSlot() = text;
   m_lineSize |= static_cast<std::uint32_t>(line.size()) | (text != nullptr ? kOwnsLine : 0u);
   m_code = code;
   return true;
@@ -90,37 +98,69 @@ bool CVDIBase::SetLineWithCode(std::string_view line, int code) noexcept {
 
 void CVDIBase::SetStoredLine(const char* text, std::size_t size, int code) noexcept {
   releaseLine();
-  m_text = text;
+  textSlot() = text;
   m_lineSize |= static_cast<std::uint32_t>(size);
   m_code = code;
 }
 
 CVDIBase* CVDIBase::GetChild(std::size_t index) const {
   if (index >= GetChildCount()) throw std::invalid_argument("CVDIBase::GetChild: index out of range");
-  return (*m_children)[index].get();
+  return m_body.children->links()[index].record;
+}
+
+void CVDIBase::appendLink(CVDIBase* child) {
+  ChildList* list = hasChildList() ? m_body.children : nullptr;
+  if (list == nullptr || list->count >= list->capacity) {  // none yet, full, or the store's
+    const std::uint32_t count = list != nullptr ? list->count : 0;
+    if (count > std::numeric_limits<std::uint32_t>::max() / 2) throw std::bad_alloc();
+    const std::uint32_t capacity = std::max<std::uint32_t>(4, 2 * count);
+    auto* grown = static_cast<ChildList*>(::operator new(ChildList::bytesFor(capacity)));
+    new (grown) ChildList{count, capacity, list != nullptr ? list->documentRoot : GetDocumentRoot(), text()};
+    if (count > 0) std::memcpy(static_cast<void*>(grown->links()), list->links(), count * sizeof(ChildLink));
+    releaseChildren();
+    m_body.children = list = grown;
+    m_lineSize |= kHasChildList;
+  }
+  new (list->links() + list->count) ChildLink{child};
+  ++list->count;
+}
+
+void CVDIBase::moveChildrenInto(RecordStore& store) noexcept {
+  if (!hasChildList() || m_body.children->capacity == 0) return;
+  ChildList* list = m_body.children;
+  void* room = nullptr;
+  try {
+    room = store.Allocate(ChildList::bytesFor(list->count), alignof(ChildList));
+  } catch (const std::bad_alloc&) {
+    return;
+  }
+  auto* placed = new (room) ChildList{list->count, 0, list->documentRoot, list->text};
+  std::memcpy(static_cast<void*>(placed->links()), list->links(), list->count * sizeof(ChildLink));
+  ::operator delete(list);
+  m_body.children = placed;
 }
 
 CVDIBase* CVDIBase::AppendChild(RecordPtr child) {
   if (child == nullptr) return nullptr;
-  child->m_parent = this;
-  const CVDIBase* root = GetDocumentRoot();
-  child->m_documentRoot = root;
   if (child->GetChildCount() > 0 && !child->IsDocumentRoot()) {
     // A subtree built elsewhere now belongs to this record's document (a nested document
-    // keeps its own records).
-    std::vector<CVDIBase*> pending;
-    for (const auto& below : child->GetChildren()) pending.push_back(below.get());
+    // keeps its own records): the lists below name the new root.
+    const CVDIBase* root = GetDocumentRoot();
+    std::vector<CVDIBase*> pending{child.get()};
     while (!pending.empty()) {
       CVDIBase* record = pending.back();
       pending.pop_back();
-      record->m_documentRoot = root;
-      if (record->IsDocumentRoot()) continue;
-      for (const auto& below : record->GetChildren()) pending.push_back(below.get());
+      if (!record->hasChildList()) continue;
+      record->m_body.children->documentRoot = root;
+      for (const ChildLink& below : record->GetChildren()) {
+        if (!below->IsDocumentRoot()) pending.push_back(below.get());
+      }
     }
   }
-  if (m_children == nullptr) m_children = std::make_unique<Children>();
-  m_children->push_back(std::move(child));
-  return m_children->back().get();
+  appendLink(child.get());
+  CVDIBase* record = child.release();
+  record->m_parent = this;
+  return record;
 }
 
 int CVDIBase::MapFieldNumber(int n) const { return n; }
@@ -134,7 +174,7 @@ void CVDIBase::AppendLines(StringList& list) const {
     const CVDIBase* record = pending.back();
     pending.pop_back();
     list.emplace_back(record->GetLine());
-    const Children& children = record->GetChildren();
+    const Children children = record->GetChildren();
     for (auto child = children.rbegin(); child != children.rend(); ++child) {
       pending.push_back(child->get());
     }

@@ -10,7 +10,8 @@
 //
 // Ownership: a record owns its children (in file order); the parent link is a plain pointer.
 // Trees can be as deep as a file makes them (a file can chain every record below the one
-// before), so destruction and every walk here are iterative, never recursive.
+// before), so destruction and every walk here are iterative, never recursive. Records built
+// by the parser in a document's record store must only ever be attached by the parser.
 //
 // Document hooks (how this layer knows the document without depending on it): the
 // document class CVDIDoc derives from CVDIBase, records its runtime class as
@@ -26,6 +27,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,11 +52,21 @@ struct RecordDeleter {
 };
 using RecordPtr = std::unique_ptr<CVDIBase, RecordDeleter>;
 
+// One entry of a record's list of children: the child, which the record owns. Reads like the
+// owning pointer it stands for (child->GetLine(), child.get()).
+struct ChildLink {
+  CVDIBase* record;
+  CVDIBase* get() const noexcept { return record; }
+  CVDIBase* operator->() const noexcept { return record; }
+  CVDIBase& operator*() const noexcept { return *record; }
+};
+
 class CVDIBase : public CRuntimeObject {
   ARMAKON_RUNTIME_CLASS(CVDIBase, CRuntimeObject)
 
  public:
-  using Children = std::vector<RecordPtr>;
+  // The children in file order, indexed; valid until a child is added or removed.
+  using Children = std::span<const ChildLink>;
 
   CVDIBase() = default;
   CVDIBase(const CVDIBase&) = delete;
@@ -93,23 +105,28 @@ class CVDIBase : public CRuntimeObject {
 
   // The whole trimmed line ("CVDIDoc" for the document). Valid until the line is set again
   // or the record dies.
-  std::string_view GetLine() const noexcept { return {m_text, m_lineSize & kLineSizeMask}; }
+  std::string_view GetLine() const noexcept { return {text(), m_lineSize & kLineSizeMask}; }
   // Sets the line and the code taken from its field 1. Lines longer than kMaxLineSize
   // bytes are cut there (no VDI line comes near it). False, with the line left as it was,
   // when no memory was left for it.
   bool SetLine(std::string_view line);
-  static constexpr std::size_t kMaxLineSize = 0x3FFFFFFFu;
+  static constexpr std::size_t kMaxLineSize = 0x1FFFFFFFu;
   // 100 x record type, rounded (0 for a field 1 that is no number).
   int GetCode() const noexcept { return m_code; }
 
   CVDIBase* GetParent() const noexcept { return m_parent; }
-  // The document root above the record (itself when it is one), or null; kept up to date
-  // as records are attached, so asking costs no walk up the tree.
-  const CVDIBase* GetDocumentRoot() const noexcept { return IsDocumentRoot() ? this : m_documentRoot; }
-  std::size_t GetChildCount() const noexcept { return m_children != nullptr ? m_children->size() : 0; }
+  // The document root above the record (itself when it is one), or null. The parent's list
+  // of children names it, so asking costs no walk up the tree.
+  const CVDIBase* GetDocumentRoot() const noexcept {
+    if (IsDocumentRoot()) return this;
+    return m_parent != nullptr ? m_parent->m_body.children->documentRoot : nullptr;
+  }
+  std::size_t GetChildCount() const noexcept { return hasChildList() ? m_body.children->count : 0; }
   // std::invalid_argument when index >= GetChildCount().
   CVDIBase* GetChild(std::size_t index) const;
-  const Children& GetChildren() const noexcept { return m_children != nullptr ? *m_children : NoChildren(); }
+  Children GetChildren() const noexcept {
+    return hasChildList() ? Children(m_body.children->links(), m_body.children->count) : Children();
+  }
 
   // Appends the record (not null) as the last child and sets its parent; returns it.
   CVDIBase* AppendChild(RecordPtr child);
@@ -119,27 +136,59 @@ class CVDIBase : public CRuntimeObject {
  private:
   friend class RecordTreeBuilder;
   friend struct RecordDeleter;
+
+  // The list of children: this header, then the links. While children may still be added it
+  // lies on its own on the heap with room to grow (capacity links). The parser moves it,
+  // exactly sized, into the record store once the record can get no more children
+  // (capacity 0: the store's, not ours); adding a child later moves it back to the heap.
+  // A child's document root is the one its parent's list names, and the list keeps its
+  // owner's line, so the record itself needs a field for neither.
+  struct ChildList {
+    std::uint32_t count;
+    std::uint32_t capacity;
+    const CVDIBase* documentRoot;  // of the record owning the list (itself for a root)
+    const char* text;              // the owner's line
+    static constexpr std::size_t bytesFor(std::size_t links) noexcept {
+      return sizeof(ChildList) + links * sizeof(ChildLink);
+    }
+    ChildLink* links() noexcept { return reinterpret_cast<ChildLink*>(this + 1); }
+    const ChildLink* links() const noexcept { return reinterpret_cast<const ChildLink*>(this + 1); }
+  };
+
   // Line and code together (the parser has computed the code already).
   bool SetLineWithCode(std::string_view line, int code) noexcept;
   // Line (kept in the record store of the tree's root, not owned) and code.
   void SetStoredLine(const char* text, std::size_t size, int code) noexcept;
   void releaseLine() noexcept;
+  // Adds the link to the list of children, growing it (on the heap) when it is full.
+  void appendLink(CVDIBase* child);
+  // Moves a list that still lies on the heap into the store; when the store has no room left
+  // the list stays where it is, whole.
+  void moveChildrenInto(RecordStore& store) noexcept;
+  void releaseChildren() noexcept;
 
-  static const Children& NoChildren() noexcept;
+  bool hasChildList() const noexcept { return (m_lineSize & kHasChildList) != 0; }
+  const char* text() const noexcept { return hasChildList() ? m_body.children->text : m_body.text; }
+  const char*& textSlot() noexcept { return hasChildList() ? m_body.children->text : m_body.text; }
 
   // A catalog holds hundreds of thousands of records, so a record is kept small: the line
   // is an exact-size buffer rather than a std::string, and the list of children exists only
-  // for a record that has some (most records have none); the object is 48 bytes. The records
-  // of a parsed document and their lines lie in the document's record store.
+  // for a record that has some (most records have none); the record points either to its
+  // line or to its list, which points to the line. The object is 32 bytes. The records of a
+  // parsed document, their lines and their lists of children lie in the document's record
+  // store.
   // Flags kept in m_lineSize next to the size.
-  static constexpr std::uint32_t kOwnsLine = 0x80000000u;  // m_text is ours
-  static constexpr std::uint32_t kInStore = 0x40000000u;   // the object lies in a record store
-  static constexpr std::uint32_t kLineSizeMask = 0x3FFFFFFFu;
+  static constexpr std::uint32_t kOwnsLine = 0x80000000u;      // the line is ours
+  static constexpr std::uint32_t kInStore = 0x40000000u;       // the object lies in a record store
+  static constexpr std::uint32_t kHasChildList = 0x20000000u;  // m_body holds the list of children
+  static constexpr std::uint32_t kLineSizeMask = 0x1FFFFFFFu;
+  union Body {
+    const char* text;
+    ChildList* children;
+  };
   CVDIBase* m_parent = nullptr;
-  const CVDIBase* m_documentRoot = nullptr;  // nearest document root above
-  const char* m_text = nullptr;
-  std::unique_ptr<Children> m_children;  // null while there is no child
-  std::uint32_t m_lineSize = 0;          // size and flags
+  Body m_body{nullptr};
+  std::uint32_t m_lineSize = 0;  // size and flags
   int m_code = 0;
 };
 

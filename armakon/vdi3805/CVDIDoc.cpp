@@ -1,9 +1,11 @@
 #include "armakon/vdi3805/CVDIDoc.h"
 
+#include <mutex>
 #include <new>
 #include <optional>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 #include "armakon/components/FormatText.h"
 #include "armakon/components/NumberText.h"
@@ -41,16 +43,32 @@ bool oldDateFits(std::string_view date) {
   return hydStrUtil::CharCount(date) < 5 && toInt(date) == kOldGuidelineDate;
 }
 
+// The one copy of descriptions equal to the given ones that documents hold now.
+std::shared_ptr<const CVDITemplate> sharedDescriptions(CVDITemplate descriptions) {
+  static std::mutex lock;
+  static std::vector<std::weak_ptr<const CVDITemplate>> held;
+  const std::lock_guard<std::mutex> guard(lock);
+  std::erase_if(held, [](const std::weak_ptr<const CVDITemplate>& copy) { return copy.expired(); });
+  for (const std::weak_ptr<const CVDITemplate>& copy : held) {
+    std::shared_ptr<const CVDITemplate> same = copy.lock();
+    if (same != nullptr && same->GetDescriptions() == descriptions.GetDescriptions()) return same;
+  }
+  auto made = std::make_shared<const CVDITemplate>(std::move(descriptions));
+  held.push_back(made);
+  return made;
+}
+
 }  // namespace
 
-CVDIDoc::CVDIDoc() { SetLine("CVDIDoc"); }
+CVDIDoc::CVDIDoc() : m_template(sharedDescriptions({})) { SetLine("CVDIDoc"); }
 
 CVDIDoc::CVDIDoc(std::string path, std::string catalogId, std::string catalogText, std::string note, int sheet)
     : m_path(std::move(path)),
       m_catalogId(std::move(catalogId)),
       m_catalogText(std::move(catalogText)),
       m_note(std::move(note)),
-      m_sheet(sheet) {
+      m_sheet(sheet),
+      m_template(sharedDescriptions({})) {
   SetLine("CVDIDoc");
 }
 
@@ -124,7 +142,7 @@ void CVDIDoc::begin(const std::string& path) {
   m_parsed.store(false, std::memory_order_release);
   m_path = path;
   m_lines.clear();
-  m_template.Clear();
+  m_template = sharedDescriptions({});
   m_oldFormat = false;
   RemoveAllChildren();
   m_records.Clear();
@@ -253,7 +271,10 @@ bool CVDIDoc::checkOldFile(std::string_view type, std::string_view date) const {
 
 void CVDIDoc::loadDescriptions() {
   // A missing descriptions file is no problem of the catalog: the host may not install one.
-  if (m_template.Load(m_sheet, m_date) == CVDITemplate::LoadResult::NoBlock) {
+  CVDITemplate descriptions;
+  const CVDITemplate::LoadResult result = descriptions.Load(m_sheet, m_date);
+  m_template = sharedDescriptions(std::move(descriptions));
+  if (result == CVDITemplate::LoadResult::NoBlock) {
     platform().showWarning(Translate("Achtung! Ein Katalog mit solch aktueller Richtlinie wird noch nicht unterstützt!"));
   }
 }

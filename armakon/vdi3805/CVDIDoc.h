@@ -20,6 +20,7 @@
 // The report texts name the file by the path as given.
 
 #include <atomic>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -74,8 +75,8 @@ class CVDIDoc : public CVDIBase {
   void SetCatalogInfo(std::string catalogId, std::string catalogText, std::string note);
 
   // Record-type descriptions for the document's guideline date.
-  const CVDITemplate& GetTemplate() const noexcept { return m_template; }
-  std::string GetDescription(int code) const { return m_template.GetDescription(code); }
+  const CVDITemplate& GetTemplate() const noexcept { return *m_template; }
+  std::string GetDescription(int code) const { return m_template->GetDescription(code); }
 
   // A load was attempted and has ended.
   bool IsLoaded() const noexcept { return m_loaded.load(std::memory_order_acquire); }
@@ -105,7 +106,9 @@ class CVDIDoc : public CVDIBase {
   std::string m_date;
   int m_sheet = 0;
   bool m_oldFormat = false;
-  CVDITemplate m_template;
+  // Never null. The documents of a catalog read the same descriptions, so documents whose
+  // descriptions are equal share one copy.
+  std::shared_ptr<const CVDITemplate> m_template;
   StringList m_lines;
   // The records below and their lines; cleared only after the records are destroyed.
   RecordStore m_records;

@@ -64,8 +64,8 @@ RecordTreeBuilder::RecordTreeBuilder(CVDIBase& start, bool skipDetail, bool oldF
 RecordTreeBuilder::~RecordTreeBuilder() { leaveChain(0); }
 
 void RecordTreeBuilder::leaveChain(std::size_t first) noexcept {
-  for (std::size_t i = first; i < m_chain.size(); ++i) {
-    if (m_chain[i].record->m_children != nullptr) m_chain[i].record->m_children->shrink_to_fit();
+  if (m_store != nullptr) {
+    for (std::size_t i = first; i < m_chain.size(); ++i) m_chain[i].record->moveChildrenInto(*m_store);
   }
   m_chain.resize(first);
 }

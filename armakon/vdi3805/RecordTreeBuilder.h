@@ -40,7 +40,7 @@ class RecordTreeBuilder {
   // The records from the root down to the one added last.
   std::vector<ChainEntry> m_chain;
   // Drops the chain from entry `first` on: those records get no more children, so their
-  // lists of children give back the room they grew into.
+  // lists of children move, exactly sized, into the store.
   void leaveChain(std::size_t first) noexcept;
   // A new record of the class, in the store when there is one; null when it cannot be created.
   RecordPtr create(const record_detail::RecordClass& recordClass);

@@ -69,21 +69,20 @@ int VDIStruct_800::MapFieldNumber(int n) const {
   }
 }
 
-const std::string& VDIStruct_800::GetTgaNumber() const {
-  if (!m_tgaTaken) {
-    m_tgaNumber = GetField(this, 3);
-    m_tgaTaken = true;
-  }
-  return m_tgaNumber;
+VDIStruct_800::Taken& VDIStruct_800::taken() const {
+  if (m_taken == nullptr) m_taken = std::make_unique<Taken>(Taken{GetField(this, 3), {}, false});
+  return *m_taken;
 }
+
+const std::string& VDIStruct_800::GetTgaNumber() const { return taken().tgaNumber; }
 
 const std::vector<const CVDIBase*>& VDIStruct_800::GetReferences() const {
   ResolveReferences();
-  return m_references;
+  return taken().references;
 }
 
 bool VDIStruct_800::ResolveReferences() const {
-  if (m_resolved) return true;
+  if (IsResolved()) return true;
   CMiniReportUtil& reports = CMiniReportUtil::instance();
   const bool oldLayout = InOldLayout(this);
   const Layout& layout = oldLayout ? kOldLayout : kCurrentLayout;
@@ -163,8 +162,8 @@ bool VDIStruct_800::ResolveReferences() const {
       reports.addHint(600, Translate("Hinweis zu TGA-Nr. mit Verweis auf nicht vorhandenen Datensatz"), detail, this);
     }
   }
-  m_references = std::move(references);
-  m_resolved = true;
+  taken().references = std::move(references);
+  taken().resolved = true;
   return true;
 }
 

@@ -23,6 +23,7 @@
 // again. Resolution changes only the product's own cache; it is meant for one thread at a
 // time (the user-interface thread once loading has ended).
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -42,15 +43,21 @@ class VDIStruct_800 : public CVDIBase {
 
   // Resolves the TGA number unless done; true when the references are resolved.
   bool ResolveReferences() const;
-  bool IsResolved() const noexcept { return m_resolved; }
+  bool IsResolved() const noexcept { return m_taken != nullptr && m_taken->resolved; }
   // The referenced records in the order of resolution (resolves first).
   const std::vector<const CVDIBase*>& GetReferences() const;
 
  private:
-  mutable std::string m_tgaNumber;
-  mutable std::vector<const CVDIBase*> m_references;
-  mutable bool m_tgaTaken = false;
-  mutable bool m_resolved = false;
+  // What the product took from its TGA number. A catalog holds thousands of products of which
+  // a session asks few, so this exists only from the first question on and a product
+  // otherwise costs hardly more than any other record.
+  struct Taken {
+    std::string tgaNumber;
+    std::vector<const CVDIBase*> references;
+    bool resolved = false;
+  };
+  Taken& taken() const;
+  mutable std::unique_ptr<Taken> m_taken;
 };
 
 }  // namespace armakon
