@@ -7,59 +7,18 @@
 #include <cstring>
 #include <limits>
 
+#include "armakon/components/ByteSearch.h"
 #include "armakon/components/NumberText.h"
 
 namespace armakon {
+
+using bytesearch::countOf;
+using bytesearch::findFrom;
 
 namespace {
 
 // Separator SetFirstValue uses when it is given none; set by InitSetValues, per thread.
 thread_local char setSeparator = ':';
-
-// Value lists are searched eight bytes at a time: their values are short and numerous, and a
-// library call per value would cost more than the search itself.
-constexpr std::uint64_t kEveryByte = 0x0101010101010101ULL;
-constexpr std::uint64_t kLowSevenBits = 0x7F7F7F7F7F7F7F7FULL;
-
-std::uint64_t eightBytesAt(const char* p) {
-  std::uint64_t word = 0;
-  std::memcpy(&word, p, sizeof word);
-  return word;
-}
-
-// The high bit of every byte of word that equals c, and no other bit.
-std::uint64_t bytesEqualTo(std::uint64_t word, char c) {
-  const std::uint64_t x = word ^ (kEveryByte * static_cast<unsigned char>(c));
-  return ~(((x & kLowSevenBits) + kLowSevenBits) | x | kLowSevenBits);
-}
-
-std::size_t countOf(std::string_view text, char c) {
-  std::size_t count = 0;
-  std::size_t i = 0;
-  while (i + 8 <= text.size()) {
-    // Per-byte tallies, summed across the word before any of them can pass 255.
-    std::uint64_t tallies = 0;
-    for (int words = 0; words < 255 && i + 8 <= text.size(); ++words, i += 8) {
-      tallies += bytesEqualTo(eightBytesAt(text.data() + i), c) >> 7;
-    }
-    count += static_cast<std::size_t>((tallies * kEveryByte) >> 56);
-  }
-  for (; i < text.size(); ++i) count += text[i] == c ? 1 : 0;
-  return count;
-}
-
-// Position of the first c at or after from; the text's size when there is none.
-std::size_t findFrom(std::string_view text, std::size_t from, char c) {
-  std::size_t i = from;
-  for (; i + 8 <= text.size(); i += 8) {
-    const std::uint64_t found = bytesEqualTo(eightBytesAt(text.data() + i), c);
-    if (found == 0) continue;
-    const int bit = std::endian::native == std::endian::little ? std::countr_zero(found) : std::countl_zero(found);
-    return i + static_cast<std::size_t>(bit / 8);
-  }
-  while (i < text.size() && text[i] != c) ++i;
-  return i;
-}
 
 // A printf format is taken only when it holds exactly one conversion, of one of the given
 // letters, without length modifier or '*' and with at most two digits of width and of

@@ -6,8 +6,8 @@
 // character of the leaf's text form (GetText, GetStrLeafValue) and of the file syntax.
 //
 // Writing values: SetFirstValue empties the list and stores the first value, SetNextValue
-// appends the next one; "%i" and "%f" numbers are written by to_chars, any other format by
-// printf under the C locale, with the same bytes either way. The values go straight into
+// appends the next one; "%i" and "%f" numbers are written without printf, any other format
+// by printf under the C locale, with the same bytes either way. The values go straight into
 // this leaf. InitSetValues/ExitSetValues bracket a writing sequence as the callers are used
 // to; the only state they keep is the separator that SetFirstValue uses when it is passed
 // none, and that state is per thread.

@@ -1,8 +1,10 @@
 #include "armakon/components/TreeText.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
+#include "armakon/components/ByteSearch.h"
 #include "armakon/components/TreeNode.h"
 
 namespace armakon {
@@ -67,17 +69,26 @@ void appendName(std::string& out, std::string_view name) {
 }
 
 // The bytes a value cannot hold as they are: the backslash, the control characters and, within
-// one value, the separator. Looked up once per byte, as values make up most of a file.
+// one value, the separator. Values make up most of a file: they are looked at eight bytes at a
+// time, and byte by byte only where an escape is near.
 class ValueEscapes {
  public:
-  ValueEscapes(char sep, bool withinValue) {
+  ValueEscapes(char sep, bool withinValue) : sep_(sep), withinValue_(withinValue) {
     for (int c = 0; c < 256; ++c) escaped_[c] = isControl(static_cast<unsigned char>(c));
     escaped_[static_cast<unsigned char>('\\')] = true;
     if (withinValue) escaped_[static_cast<unsigned char>(sep)] = true;
   }
   bool operator()(char c) const { return escaped_[static_cast<unsigned char>(c)]; }
+  bool anyIn(std::uint64_t eightBytes) const {
+    std::uint64_t marked = bytesearch::bytesBelow(eightBytes, 0x20) | bytesearch::bytesEqualTo(eightBytes, '\x7F') |
+                           bytesearch::bytesEqualTo(eightBytes, '\\');
+    if (withinValue_) marked |= bytesearch::bytesEqualTo(eightBytes, sep_);
+    return marked != 0;
+  }
 
  private:
+  char sep_;
+  bool withinValue_;
   bool escaped_[256];
 };
 
@@ -92,11 +103,15 @@ void appendValue(std::string& out, std::string_view value, char sep, const Value
   const bool blankAtEnd = last && value.ends_with(' ');
   if (blankAtEnd) value.remove_suffix(1);
   std::size_t run = 0;
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    const char c = value[i];
+  for (std::size_t i = 0; i < value.size();) {
+    if (i + 8 <= value.size() && !escaped.anyIn(bytesearch::eightBytesAt(value.data() + i))) {
+      i += 8;
+      continue;
+    }
+    const char c = value[i++];
     if (!escaped(c)) continue;
-    out.append(value.substr(run, i - run));
-    run = i + 1;
+    out.append(value.substr(run, i - 1 - run));
+    run = i;
     if (c == '\\' || c == sep) {
       out += '\\';
       out += c;

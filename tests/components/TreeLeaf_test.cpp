@@ -94,6 +94,10 @@ TEST(TreeLeaf, ValueListsSurviveTheJoinedText) {
     }
     EXPECT_EQ(read, c.readAtSemicolons);
   }
+  // Separators are counted many bytes at a time; long runs of them must not overflow a count.
+  CLeaf many("M", std::string(1000, ':') + "x", true);
+  EXPECT_EQ(many.GetValueCount(), 1001);
+  EXPECT_EQ(many.GetOnlyValue(';'), std::string(1000, ':') + "x");
 }
 
 // "%i" and "%f" are written without printf; the bytes must be printf's, halves included.
