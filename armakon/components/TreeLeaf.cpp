@@ -179,22 +179,6 @@ CLeaf::ValueWalk::ValueWalk(const CLeaf* leaf, char foreignSeparator) : leaf_(le
   foreignEnd_ = text.size();
 }
 
-bool CLeaf::ValueWalk::next(std::string_view& value) {
-  if (remaining() == 0) return false;
-  const std::string& text = leaf_->text_;
-  std::size_t end = 0;
-  if (foreign_ != 0) {
-    end = index_ + 1 == foreignCount_ ? foreignEnd_ : findFrom(text, offset_, foreign_);
-  } else if (!leaf_->ends_.empty()) {
-    end = leaf_->ends_[index_];
-  } else {
-    end = index_ + 1 == leaf_->count_ ? text.size() : findFrom(text, offset_, leaf_->separator_);
-  }
-  value = std::string_view(text.data() + offset_, end - offset_);
-  offset_ = end + 1;
-  ++index_;
-  return true;
-}
 
 CLeaf::CLeaf(std::string name, std::string_view text, bool splitText) : CTreeItem(std::move(name)) {
   if (splitText) {

@@ -29,6 +29,7 @@
 #include <string_view>
 #include <vector>
 
+#include "armakon/components/ByteSearch.h"
 #include "armakon/components/TreeItem.h"
 
 namespace armakon {
@@ -41,7 +42,23 @@ class CLeaf : public CTreeItem {
    public:
     ValueWalk() = default;  // walks nothing
     // Stores the next value and returns true; false (value untouched) past the last one.
-    bool next(std::string_view& value);
+    // Inline: curves read thousands of values one call each.
+    bool next(std::string_view& value) {
+      if (remaining() == 0) return false;
+      const std::string& text = leaf_->text_;
+      std::size_t end = 0;
+      if (foreign_ != 0) {
+        end = index_ + 1 == foreignCount_ ? foreignEnd_ : bytesearch::findFrom(text, offset_, foreign_);
+      } else if (!leaf_->ends_.empty()) {
+        end = leaf_->ends_[index_];
+      } else {
+        end = index_ + 1 == leaf_->count_ ? text.size() : bytesearch::findFrom(text, offset_, leaf_->separator_);
+      }
+      value = std::string_view(text.data() + offset_, end - offset_);
+      offset_ = end + 1;
+      ++index_;
+      return true;
+    }
     std::size_t remaining() const {
       if (leaf_ == nullptr) return 0;
       const std::size_t count = foreign_ != 0 ? foreignCount_ : leaf_->count_;
