@@ -17,11 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (node.GetName() != "before" || node.GetItemCount() != 0) std::abort();
     return 0;
   }
-  // Walk the value lists the way the readers do.
+  // Walk the value lists the way the readers do, with the leaf's separator and with another.
   for (const armakon::CLeaf* leaf = node.GetFirstLeaf(); leaf != nullptr; leaf = node.GetNextLeaf()) {
-    std::string value;
-    bool more = leaf->GetFirstValue(value, sep, false);
-    while (more) more = leaf->GetNextValue(value, false);
+    for (const char readSep : {sep, sep == ':' ? ';' : ':'}) {
+      std::string value;
+      bool more = leaf->GetFirstValue(value, readSep, false);
+      while (more) more = leaf->GetNextValue(value, false);
+    }
   }
 
   std::string written;

@@ -1,32 +1,24 @@
 #include "armakon/components/TreeLeaf.h"
 
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
-#include <stdexcept>
 
+#include "armakon/components/ByteSearch.h"
 #include "armakon/components/NumberText.h"
 
 namespace armakon {
+
+using bytesearch::countOf;
+using bytesearch::findFrom;
 
 namespace {
 
 // Separator SetFirstValue uses when it is given none; set by InitSetValues, per thread.
 thread_local char setSeparator = ':';
-
-std::vector<std::string> splitAt(const std::string& text, char sep) {
-  std::vector<std::string> parts;
-  if (text.empty()) return parts;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t end = text.find(sep, start);
-    if (end == std::string::npos) {
-      parts.push_back(text.substr(start));
-      return parts;
-    }
-    parts.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-}
 
 // A printf format is taken only when it holds exactly one conversion, of one of the given
 // letters, without length modifier or '*' and with at most two digits of width and of
@@ -57,15 +49,88 @@ bool isSingleConversion(const char* format, const char* letters) {
 const char* const kIntLetters = "dioxXuc";
 const char* const kDoubleLetters = "fFeEgGaA";
 
-bool formatInt(int value, const char* format, std::string& out) {
-  const bool usable = isSingleConversion(format, kIntLetters);
-  out = formatC(usable ? format : "%i", value);
+// "%f" of a value whose exact binary value times 10^6 fits 64 bits, as every float of a curve
+// and every ordinary measure does: the digits come from integer arithmetic on that exact
+// value, rounded half to even as printf rounds. False (nothing written) for any other value.
+bool writeSixDecimals(double value, char* out, std::size_t& length) {
+  const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
+  const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+  if (biased == 0x7FF) return false;  // infinity or NaN
+  // value = mantissa * 2^exponent, the mantissa without trailing zero bits.
+  std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+  int exponent = -1074;
+  if (biased != 0) {
+    mantissa |= std::uint64_t{1} << 52;
+    exponent = biased - 1075;
+  }
+  if (mantissa == 0) {
+    exponent = 0;
+  } else {
+    const int zeros = std::countr_zero(mantissa);
+    mantissa >>= zeros;
+    exponent += zeros;
+  }
+  constexpr std::uint64_t kMillion = 1000000;
+  constexpr std::uint64_t kMaxScaled = std::numeric_limits<std::uint64_t>::max() / kMillion;
+  std::uint64_t scaled = 0;  // the value in millionths
+  if (exponent >= 0) {
+    if (exponent > 63 || mantissa > (kMaxScaled >> exponent)) return false;
+    scaled = (mantissa << exponent) * kMillion;
+  } else {
+    const int shift = -exponent;
+    if (shift > 63 || mantissa > kMaxScaled) return false;
+    const std::uint64_t product = mantissa * kMillion;
+    scaled = product >> shift;
+    const std::uint64_t rest = product & ((std::uint64_t{1} << shift) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+    if (rest > half || (rest == half && (scaled & 1) != 0)) ++scaled;
+  }
+  char* p = out;
+  if ((bits >> 63) != 0) *p++ = '-';  // printf keeps the sign of a negative zero too
+  p = std::to_chars(p, p + 20, scaled / kMillion).ptr;
+  *p++ = '.';
+  std::uint64_t fraction = scaled % kMillion;
+  for (int i = 5; i >= 0; --i) {
+    p[i] = static_cast<char>('0' + fraction % 10);
+    fraction /= 10;
+  }
+  length = static_cast<std::size_t>(p + 6 - out);
+  return true;
+}
+
+// The number as the format writes it, handed to add. "%i" and "%f", the formats nearly
+// every number of the files is written with, are written without printf and give the same
+// bytes ("%f": the exact decimal rounded to six places, halves to even) at a fraction of the
+// cost. Returns whether the format was usable.
+template <class Add>
+bool formatInt(int value, const char* format, Add add) {
+  const bool plain = format != nullptr && std::strcmp(format, "%i") == 0;
+  const bool usable = plain || isSingleConversion(format, kIntLetters);
+  if (plain || !usable) {
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, value);
+    add(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
+  } else {
+    add(formatC(format, value));
+  }
   return usable;
 }
 
-bool formatDouble(double value, const char* format, std::string& out) {
-  const bool usable = isSingleConversion(format, kDoubleLetters);
-  out = formatC(usable ? format : "%f", value);
+template <class Add>
+bool formatDouble(double value, const char* format, Add add) {
+  const bool plain = format != nullptr && std::strcmp(format, "%f") == 0;
+  const bool usable = plain || isSingleConversion(format, kDoubleLetters);
+  if ((plain || !usable) && std::isfinite(value)) {
+    char digits[330];  // the largest double has 309 integer digits
+    std::size_t length = 0;
+    if (!writeSixDecimals(value, digits, length)) {
+      length = static_cast<std::size_t>(
+          std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6).ptr - digits);
+    }
+    add(std::string_view(digits, length));
+  } else {
+    add(formatC(usable ? format : "%f", value));
+  }
   return usable;
 }
 
@@ -85,7 +150,7 @@ std::string_view withoutBlanks(std::string_view text) {
   return text;
 }
 
-float toFloat(const std::string& text) {
+float toFloat(std::string_view text) {
   const double d = toDouble(text);
   constexpr double kMax = std::numeric_limits<float>::max();
   if (d > kMax) return std::numeric_limits<float>::infinity();
@@ -93,174 +158,194 @@ float toFloat(const std::string& text) {
   return static_cast<float>(d);
 }
 
-bool toBool(const std::string& text) {
+bool toBool(std::string_view text) {
   const std::string_view word = withoutBlanks(text);
   if (equalsNoCase(word, "true")) return true;
   if (equalsNoCase(word, "false")) return false;
   return toDouble(word) != 0.0;
 }
 
-unsigned char toByte(const std::string& text) {
+unsigned char toByte(std::string_view text) {
   const int v = toInt(text);
   return v >= 0 && v <= 255 ? static_cast<unsigned char>(v) : 0;
 }
 
 }  // namespace
 
-CLeaf::CLeaf(std::string name, const std::string& text, bool splitText) : CTreeItem(std::move(name)) {
+CLeaf::ValueWalk::ValueWalk(const CLeaf* leaf, char foreignSeparator) : leaf_(leaf), foreign_(foreignSeparator) {
+  if (foreign_ == 0) return;
+  const std::string& text = leaf_->text_;
+  foreignCount_ = text.empty() ? 0 : 1 + countOf(text, foreign_);
+  foreignEnd_ = text.size();
+}
+
+
+CLeaf::CLeaf(std::string name, std::string_view text, bool splitText) : CTreeItem(std::move(name)) {
   if (splitText) {
-    values_ = splitAt(text, ':');
+    SetText(text, ':');
   } else if (!text.empty()) {
-    values_.push_back(text);
+    AddValue(text);
   }
 }
 
-CLeaf::CLeaf(std::string name, int value) : CTreeItem(std::move(name)) {
-  values_.push_back(formatC("%i", value));
-}
+CLeaf::CLeaf(std::string name, int value) : CTreeItem(std::move(name)) { SetNextValue(value); }
 
 int CLeaf::GetValueCount() const {
-  return values_.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())
-             ? std::numeric_limits<int>::max()
-             : static_cast<int>(values_.size());
+  return count_ > static_cast<std::size_t>(std::numeric_limits<int>::max()) ? std::numeric_limits<int>::max()
+                                                                           : static_cast<int>(count_);
 }
 
-const std::string& CLeaf::GetValue(int index) const {
-  if (index < 0 || static_cast<std::size_t>(index) >= values_.size()) {
-    throw std::invalid_argument("CLeaf::GetValue: index outside the value list");
-  }
-  return values_[static_cast<std::size_t>(index)];
-}
-
-void CLeaf::SetValues(std::vector<std::string> values, char sep) {
-  values_ = std::move(values);
+void CLeaf::startValues(char sep) {
+  text_.clear();
+  ends_.clear();
+  count_ = 0;
   separator_ = sep;
   restartReading();
 }
 
-void CLeaf::AddValue(std::string value) {
-  values_.push_back(std::move(value));
+void CLeaf::SetValues(const std::vector<std::string>& values, char sep) {
+  startValues(sep);
+  for (const std::string& value : values) AddValue(value);
 }
 
-void CLeaf::ClearValues() {
-  values_.clear();
-  restartReading();
+// From now on the value ends are listed: the values can no longer be told apart by the
+// separator alone.
+void CLeaf::listValueEnds() {
+  std::vector<std::size_t> ends;
+  ends.reserve(count_ + 1);
+  ValueWalk walk = Values();
+  for (std::string_view value; walk.next(value);) {
+    ends.push_back(static_cast<std::size_t>(value.data() - text_.data()) + value.size());
+  }
+  ends_ = std::move(ends);
+}
+
+void CLeaf::AddValue(std::string_view value) {
+  const bool holdsSeparator = findFrom(value, 0, separator_) != value.size();
+  if (holdsSeparator && ends_.empty()) listValueEnds();
+  if (count_ > 0) text_ += separator_;
+  text_.append(value);
+  if (holdsSeparator || !ends_.empty()) ends_.push_back(text_.size());
+  ++count_;
+}
+
+void CLeaf::ClearValues() { startValues(separator_); }
+
+bool CLeaf::HasSameValues(const CLeaf& other) const {
+  if (count_ != other.count_) return false;
+  ValueWalk mine = Values();
+  ValueWalk theirs = other.Values();
+  std::string_view a;
+  std::string_view b;
+  while (mine.next(a) && theirs.next(b)) {
+    if (a != b) return false;
+  }
+  return true;
+}
+
+std::unique_ptr<CLeaf> CLeaf::Clone() const {
+  auto copy = std::make_unique<CLeaf>(GetName());
+  copy->text_ = text_;
+  copy->ends_ = ends_;
+  copy->count_ = count_;
+  copy->separator_ = separator_;
+  return copy;
 }
 
 std::string CLeaf::GetText(char sep) const {
+  if (sep == separator_) return text_;
   std::string text;
-  for (std::size_t i = 0; i < values_.size(); ++i) {
-    if (i > 0) text += sep;
-    text += values_[i];
+  text.reserve(text_.size());
+  ValueWalk walk = Values();
+  for (std::string_view value; walk.next(value);) {
+    text.append(value);
+    if (walk.remaining() > 0) text += sep;
   }
   return text;
 }
 
-void CLeaf::SetText(const std::string& text, char sep) {
-  SetValues(splitAt(text, sep), sep);
+void CLeaf::SetText(std::string_view text, char sep) {
+  startValues(sep);
+  text_.assign(text);
+  count_ = text.empty() ? 0 : 1 + countOf(text, sep);
 }
 
 void CLeaf::InitSetValues(char sep) { setSeparator = sep == 0 ? ':' : sep; }
 void CLeaf::ExitSetValues() { setSeparator = ':'; }
 
 void CLeaf::SetFirstValue(const std::string& value, char sep) {
-  SetValues({value}, sep == 0 ? setSeparator : sep);
+  startValues(sep == 0 ? setSeparator : sep);
+  AddValue(value);
 }
 
 bool CLeaf::SetFirstValue(int value, const char* format, char sep) {
-  std::string text;
-  const bool usable = formatInt(value, format, text);
-  SetFirstValue(text, sep);
-  return usable;
+  startValues(sep == 0 ? setSeparator : sep);
+  return SetNextValue(value, format);
 }
 
 bool CLeaf::SetFirstValue(double value, const char* format, char sep) {
-  std::string text;
-  const bool usable = formatDouble(value, format, text);
-  SetFirstValue(text, sep);
-  return usable;
+  startValues(sep == 0 ? setSeparator : sep);
+  return SetNextValue(value, format);
 }
 
-void CLeaf::SetNextValue(const std::string& value) { values_.push_back(value); }
+void CLeaf::SetNextValue(const std::string& value) { AddValue(value); }
 
 bool CLeaf::SetNextValue(int value, const char* format) {
-  std::string text;
-  const bool usable = formatInt(value, format, text);
-  values_.push_back(std::move(text));
-  return usable;
+  return formatInt(value, format, [this](std::string_view text) { AddValue(text); });
 }
 
 bool CLeaf::SetNextValue(double value, const char* format) {
-  std::string text;
-  const bool usable = formatDouble(value, format, text);
-  values_.push_back(std::move(text));
-  return usable;
+  return formatDouble(value, format, [this](std::string_view text) { AddValue(text); });
 }
 
-void CLeaf::restartReading() const {
-  readPosition_ = 0;
-  readResplit_ = false;
-  resplit_.clear();
-}
+void CLeaf::restartReading() const { reading_ = Values(); }
 
 bool CLeaf::InitGetValues(char sep) const {
-  restartReading();
-  if (sep != separator_ && !values_.empty()) {
-    resplit_ = splitAt(GetText(separator_), sep);
-    readResplit_ = true;
-  }
-  return readResplit_ ? !resplit_.empty() : !values_.empty();
+  reading_ = ValueWalk(this, sep != separator_ && count_ > 0 ? sep : 0);
+  return reading_.remaining() > 0;
 }
 
-const std::string* CLeaf::takeNext(bool& more) const {
-  const std::vector<std::string>& list = readResplit_ ? resplit_ : values_;
-  if (readPosition_ >= list.size()) {
-    more = false;
-    return nullptr;
-  }
-  const std::string* value = &list[readPosition_++];
-  more = readPosition_ < list.size();
-  return value;
+bool CLeaf::takeNext(std::string_view& value, bool& more) const {
+  const bool taken = reading_.next(value);
+  more = reading_.remaining() > 0;
+  return taken;
 }
 
-bool CLeaf::HasNextValue() const {
-  const std::vector<std::string>& list = readResplit_ ? resplit_ : values_;
-  return readPosition_ < list.size();
-}
+bool CLeaf::HasNextValue() const { return reading_.remaining() > 0; }
 
 bool CLeaf::GetNextValue(std::string& value, bool) const {
   bool more = false;
-  if (const std::string* text = takeNext(more)) value = *text;
+  if (std::string_view text; takeNext(text, more)) value.assign(text);
   return more;
 }
 
 bool CLeaf::GetNextValue(int& value, bool) const {
   bool more = false;
-  if (const std::string* text = takeNext(more)) value = toInt(*text);
+  if (std::string_view text; takeNext(text, more)) value = toInt(text);
   return more;
 }
 
 bool CLeaf::GetNextValue(double& value, bool) const {
   bool more = false;
-  if (const std::string* text = takeNext(more)) value = toDouble(*text);
+  if (std::string_view text; takeNext(text, more)) value = toDouble(text);
   return more;
 }
 
 bool CLeaf::GetNextValue(float& value, bool) const {
   bool more = false;
-  if (const std::string* text = takeNext(more)) value = toFloat(*text);
+  if (std::string_view text; takeNext(text, more)) value = toFloat(text);
   return more;
 }
 
 bool CLeaf::GetNextValue(bool& value, bool) const {
   bool more = false;
-  if (const std::string* text = takeNext(more)) value = toBool(*text);
+  if (std::string_view text; takeNext(text, more)) value = toBool(text);
   return more;
 }
 
 bool CLeaf::GetNextValue(unsigned char& value, bool) const {
   bool more = false;
-  if (const std::string* text = takeNext(more)) value = toByte(*text);
+  if (std::string_view text; takeNext(text, more)) value = toByte(text);
   return more;
 }
 

@@ -1,56 +1,110 @@
 #pragma once
 // A leaf of a tree file: a name and an ordered list of text values.
 //
-// The values are kept as a list, never as one joined text, so a value that contains the
-// separator, a line break or nothing at all reads back exactly. The separator is only the
-// join character of the leaf's text form (GetText, GetStrLeafValue) and of the file syntax.
+// The values are a list, never merely one joined text, so a value that contains the
+// separator, a line break or nothing at all reads back exactly. The separator is the join
+// character of the leaf's text form (GetText, GetStrLeafValue) and of the file syntax.
 //
 // Writing values: SetFirstValue empties the list and stores the first value, SetNextValue
-// appends the next one, each number formatted with a printf conversion under the C locale.
-// The values go straight into this leaf. InitSetValues/ExitSetValues bracket a writing
-// sequence as the callers are used to; the only state they keep is the separator that
-// SetFirstValue uses when it is passed none, and that state is per thread.
+// appends the next one; "%i" and "%f" numbers are written without printf, any other format
+// by printf under the C locale, with the same bytes either way. The values go straight into
+// this leaf. InitSetValues/ExitSetValues bracket a writing sequence as the callers are used
+// to; the only state they keep is the separator that SetFirstValue uses when it is passed
+// none, and that state is per thread.
 //
-// Reading values: GetFirstValue (or InitGetValues + GetNextValue) starts at the first value,
-// GetNextValue continues. Each call stores the value it reads and returns true while another
-// value follows, false with the last one (the last value is still stored). Past the end, or
-// on a leaf without values, nothing is stored and the result is false. The read position is
-// kept in the leaf itself (one walk per leaf at a time; not for concurrent readers).
-// Numbers are read like a data field: leading blanks skipped, the leading number counts,
-// no number gives 0. A bool is true for a nonzero number or "true" (any case).
-// Reading with another separator than the leaf was filled with splits the joined text anew.
-// The trailing bool "flag" of the reading calls is accepted for the callers' sake and has no
-// effect: values always read back exactly as they were set.
+// Reading values: Values() walks them in place. GetFirstValue (or InitGetValues +
+// GetNextValue) starts at the first value, GetNextValue continues. Each call stores the value
+// it reads and returns true while another value follows, false with the last one (the last
+// value is still stored). Past the end, or on a leaf without values, nothing is stored and
+// the result is false. The read position is kept in the leaf itself (one walk per leaf at a
+// time; not for concurrent readers). Numbers are read like a data field: leading blanks
+// skipped, the leading number counts, no number gives 0. A bool is true for a nonzero number
+// or "true" (any case). Reading with another separator than the leaf was filled with splits
+// the joined text anew. The trailing bool "flag" of the reading calls is accepted for the
+// callers' sake and has no effect: values always read back exactly as they were set.
 
+#include <cstddef>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "armakon/components/ByteSearch.h"
 #include "armakon/components/TreeItem.h"
 
 namespace armakon {
 
 class CLeaf : public CTreeItem {
  public:
+  // A walk over the values in order that copies none of them. The views it gives stay valid
+  // while the leaf is not changed; values appended meanwhile are walked too.
+  class ValueWalk {
+   public:
+    ValueWalk() = default;  // walks nothing
+    // Stores the next value and returns true; false (value untouched) past the last one.
+    // Inline: curves read thousands of values one call each.
+    bool next(std::string_view& value) {
+      if (remaining() == 0) return false;
+      const std::string& text = leaf_->text_;
+      std::size_t end = 0;
+      if (foreign_ != 0) {
+        end = index_ + 1 == foreignCount_ ? foreignEnd_ : bytesearch::findFrom(text, offset_, foreign_);
+      } else if (!leaf_->ends_.empty()) {
+        end = leaf_->ends_[index_];
+      } else {
+        end = index_ + 1 == leaf_->count_ ? text.size() : bytesearch::findFrom(text, offset_, leaf_->separator_);
+      }
+      value = std::string_view(text.data() + offset_, end - offset_);
+      offset_ = end + 1;
+      ++index_;
+      return true;
+    }
+    std::size_t remaining() const {
+      if (leaf_ == nullptr) return 0;
+      const std::size_t count = foreign_ != 0 ? foreignCount_ : leaf_->count_;
+      return index_ < count ? count - index_ : 0;
+    }
+
+   private:
+    friend class CLeaf;
+    ValueWalk(const CLeaf* leaf, char foreignSeparator);
+
+    const CLeaf* leaf_ = nullptr;
+    // Reading with a separator other than the leaf's own cuts its joined text at that one,
+    // as the text stood when the walk began; 0 walks the leaf's own values.
+    char foreign_ = 0;
+    std::size_t foreignCount_ = 0;
+    std::size_t foreignEnd_ = 0;
+    std::size_t index_ = 0;   // of the next value
+    std::size_t offset_ = 0;  // where the next value starts in the joined text
+  };
+
   // A leaf with the given text: no value for an empty text; otherwise the text as one value,
   // or, with splitText, the text cut at every ':' into several values.
-  explicit CLeaf(std::string name = "", const std::string& text = "", bool splitText = false);
+  explicit CLeaf(std::string name = "", std::string_view text = {}, bool splitText = false);
   // A leaf holding one integer, written with "%i".
   CLeaf(std::string name, int value);
   bool IsNode() const override { return false; }
 
-  // The value list itself. GetValue throws std::invalid_argument for an index outside it.
+  // The value list itself.
   int GetValueCount() const;
-  const std::string& GetValue(int index) const;
-  const std::vector<std::string>& GetValues() const { return values_; }
-  void SetValues(std::vector<std::string> values, char sep = ':');
-  void AddValue(std::string value);
+  ValueWalk Values() const { return ValueWalk(this, 0); }
+  void SetValues(const std::vector<std::string>& values, char sep = ':');
+  void AddValue(std::string_view value);
   void ClearValues();
+  // Same values in the same order (the separators may differ).
+  bool HasSameValues(const CLeaf& other) const;
+  // A free-standing copy: name, values and separator.
+  std::unique_ptr<CLeaf> Clone() const;
   // The separator the values were set or read with (':' unless another was given).
   char GetSeparator() const { return separator_; }
   // The values joined by sep (no escaping: a value holding sep is then ambiguous).
   std::string GetText(char sep = ':') const;
+  // The joined text when cutting it at every sep gives back exactly the values; null when it
+  // does not (another separator, or a value that holds sep). Read in place, never copied.
+  const std::string* TextCutAt(char sep) const { return sep == separator_ && ends_.empty() ? &text_ : nullptr; }
   // Replaces the values by the text cut at every sep; an empty text gives no value.
-  void SetText(const std::string& text, char sep = ':');
+  void SetText(std::string_view text, char sep = ':');
 
   // Writing. A format must hold exactly one conversion that fits the type (d i o u x X c for
   // an int; f F e E g G a A for a double) besides "%%"; for any other format the default
@@ -87,15 +141,19 @@ class CLeaf : public CTreeItem {
   double GetOnlyValueD(char sep = ':', bool flag = false) const;
 
  private:
-  const std::string* takeNext(bool& more) const;
+  void startValues(char sep);
+  void listValueEnds();
+  bool takeNext(std::string_view& value, bool& more) const;
   void restartReading() const;
 
-  std::vector<std::string> values_;
+  // The values joined by the separator: one block per leaf however many values it holds, read
+  // in place and written out as it stands. The values are that text cut at every separator,
+  // unless one of them holds the separator itself: then ends_ lists where each value ends.
+  std::string text_;
+  std::vector<std::size_t> ends_;
+  std::size_t count_ = 0;
   char separator_ = ':';
-  // Read walk: position, and the list split anew when read with a foreign separator.
-  mutable std::size_t readPosition_ = 0;
-  mutable bool readResplit_ = false;
-  mutable std::vector<std::string> resplit_;
+  mutable ValueWalk reading_;
 };
 
 }  // namespace armakon

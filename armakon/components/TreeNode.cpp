@@ -252,10 +252,7 @@ std::unique_ptr<CNode> CNode::Clone() const {
       if (const CNode* node = item->AsNode()) {
         work.emplace_back(node, target->AddChild(node->GetName()));
       } else {
-        const CLeaf* leaf = item->AsLeaf();
-        auto copy = std::make_unique<CLeaf>(leaf->GetName());
-        copy->SetValues(leaf->GetValues(), leaf->GetSeparator());
-        target->AddLeaf(std::move(copy));
+        target->AddLeaf(item->AsLeaf()->Clone());
       }
     }
   }
@@ -275,7 +272,7 @@ bool CNode::IsEqualTo(const CNode& other) const {
       if (x.IsNode() != y.IsNode() || x.GetName() != y.GetName()) return false;
       if (x.IsNode()) {
         work.emplace_back(x.AsNode(), y.AsNode());
-      } else if (x.AsLeaf()->GetValues() != y.AsLeaf()->GetValues()) {
+      } else if (!x.AsLeaf()->HasSameValues(*y.AsLeaf())) {
         return false;
       }
     }

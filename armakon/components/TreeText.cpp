@@ -1,8 +1,10 @@
 #include "armakon/components/TreeText.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
+#include "armakon/components/ByteSearch.h"
 #include "armakon/components/TreeNode.h"
 
 namespace armakon {
@@ -66,28 +68,88 @@ void appendName(std::string& out, std::string_view name) {
   }
 }
 
-void appendValues(std::string& out, const std::vector<std::string>& values, char sep) {
-  if (values.size() == 1 && values.front().empty()) {
-    out += "\\e";
+// The bytes a value cannot hold as they are: the backslash, the control characters and, within
+// one value, the separator. Values make up most of a file: they are looked at eight bytes at a
+// time, and byte by byte only where an escape is near.
+class ValueEscapes {
+ public:
+  ValueEscapes(char sep, bool withinValue) : sep_(sep), withinValue_(withinValue) {
+    for (int c = 0; c < 256; ++c) escaped_[c] = isControl(static_cast<unsigned char>(c));
+    escaped_[static_cast<unsigned char>('\\')] = true;
+    if (withinValue) escaped_[static_cast<unsigned char>(sep)] = true;
+  }
+  bool operator()(char c) const { return escaped_[static_cast<unsigned char>(c)]; }
+  bool anyIn(std::uint64_t eightBytes) const {
+    std::uint64_t marked = bytesearch::bytesBelow(eightBytes, 0x20) | bytesearch::bytesEqualTo(eightBytes, '\x7F') |
+                           bytesearch::bytesEqualTo(eightBytes, '\\');
+    if (withinValue_) marked |= bytesearch::bytesEqualTo(eightBytes, sep_);
+    return marked != 0;
+  }
+
+ private:
+  char sep_;
+  bool withinValue_;
+  bool escaped_[256];
+};
+
+// Writes one value; values mostly need no escape and are copied in runs between escapes. A
+// blank is escaped only at the very start or end of the leaf's value text.
+void appendValue(std::string& out, std::string_view value, char sep, const ValueEscapes& escaped, bool first,
+                 bool last) {
+  if (first && value.starts_with(' ')) {
+    out += "\\s";
+    value.remove_prefix(1);
+  }
+  const bool blankAtEnd = last && value.ends_with(' ');
+  if (blankAtEnd) value.remove_suffix(1);
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < value.size();) {
+    if (i + 8 <= value.size() && !escaped.anyIn(bytesearch::eightBytesAt(value.data() + i))) {
+      i += 8;
+      continue;
+    }
+    const char c = value[i++];
+    if (!escaped(c)) continue;
+    out.append(value.substr(run, i - 1 - run));
+    run = i;
+    if (c == '\\' || c == sep) {
+      out += '\\';
+      out += c;
+    } else {
+      appendControl(out, static_cast<unsigned char>(c));
+    }
+  }
+  out.append(value.substr(run));
+  if (blankAtEnd) out += "\\s";
+}
+
+struct ValueEscaping {
+  explicit ValueEscaping(char sep) : withinValue(sep, true), acrossValues(sep, false) {}
+  ValueEscapes withinValue;
+  ValueEscapes acrossValues;  // for a joined text whose separators all cut values
+};
+
+void appendValues(std::string& out, const CLeaf& leaf, char sep, const ValueEscaping& escaping) {
+  // Mostly the leaf's joined text holds the values cut at the file's separator: it is written
+  // in one piece, its separators as they stand.
+  if (const std::string* joined = leaf.TextCutAt(sep)) {
+    if (joined->empty()) {
+      out += "\\e";  // the one empty value
+    } else {
+      appendValue(out, *joined, sep, escaping.acrossValues, true, true);
+    }
     return;
   }
-  for (std::size_t v = 0; v < values.size(); ++v) {
-    if (v > 0) out += sep;
-    const std::string& value = values[v];
-    for (std::size_t i = 0; i < value.size(); ++i) {
-      const char c = value[i];
-      const bool atEdge = (v == 0 && i == 0) || (v + 1 == values.size() && i + 1 == value.size());
-      if (c == ' ' && atEdge) {
-        out += "\\s";
-      } else if (c == '\\' || c == sep) {
-        out += '\\';
-        out += c;
-      } else if (isControl(static_cast<unsigned char>(c))) {
-        appendControl(out, static_cast<unsigned char>(c));
-      } else {
-        out += c;
-      }
+  CLeaf::ValueWalk values = leaf.Values();
+  std::string_view value;
+  for (bool first = true; values.next(value); first = false) {
+    const bool last = values.remaining() == 0;
+    if (first && last && value.empty()) {
+      out += "\\e";
+      return;
     }
+    if (!first) out += sep;
+    appendValue(out, value, sep, escaping.withinValue, first, last);
   }
 }
 
@@ -153,31 +215,23 @@ bool isEscapedAt(std::string_view text, std::size_t from, std::size_t pos) {
   return slashes % 2 == 1;
 }
 
-// Cuts the text at every unescaped separator. A text without any backslash, by far the most
-// common, holds neither escapes nor escaped separators: its values are copied as they stand.
-// Values are short, so a plain walk over the bytes beats a library search per value.
-bool parseValues(std::string_view text, char sep, bool hasEscapes, std::vector<std::string>& values) {
-  values.clear();
-  if (text.empty()) return true;
-  // Every separator, escaped or not, is an upper bound: one allocation per leaf.
-  values.reserve(1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), sep)));
+// Fills the leaf with the values of the text, cut at every unescaped separator. A text
+// without any backslash, by far the most common, holds neither escapes nor escaped
+// separators: it is the leaf's joined text as it stands.
+bool fillValues(std::string_view text, char sep, bool hasEscapes, std::string& value, CLeaf& leaf) {
   if (!hasEscapes) {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (text[i] != sep) continue;
-      values.emplace_back(text.substr(start, i - start));
-      start = i + 1;
-    }
-    values.emplace_back(text.substr(start));
+    leaf.SetText(text, sep);
     return true;
   }
+  leaf.SetText({}, sep);
+  if (text.empty()) return true;
   for (std::size_t start = 0;;) {
     std::size_t end = text.find(sep, start);
     while (end != std::string_view::npos && isEscapedAt(text, start, end)) end = text.find(sep, end + 1);
-    if (!unescape(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start),
-                  values.emplace_back())) {
+    if (!unescape(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start), value)) {
       return false;
     }
+    leaf.AddValue(value);
     if (end == std::string_view::npos) return true;
     start = end + 1;
   }
@@ -190,6 +244,7 @@ bool isTreeSeparator(char sep) { return sep != '\\' && isAsciiPunct(sep); }
 bool renderTreeText(const CNode& node, const TreeTextLayout& layout, std::string& out) {
   if (!isTreeSeparator(layout.separator)) return false;
   const char* const lineEnd = layout.crlf ? "\r\n" : "\n";
+  const ValueEscaping escaping(layout.separator);
   const std::size_t firstLevel = layout.firstLevel > 0 ? static_cast<std::size_t>(layout.firstLevel) : 0;
   auto indent = [&](std::size_t level) {
     if (layout.indent) out.append(2 * std::min(level, kMaxIndentLevels), ' ');
@@ -227,9 +282,9 @@ bool renderTreeText(const CNode& node, const TreeTextLayout& layout, std::string
     indent(level);
     appendName(out, leaf->GetName());
     out += leaf->GetName().empty() ? "=" : " =";
-    if (!leaf->GetValues().empty()) {
+    if (leaf->GetValueCount() > 0) {
       out += ' ';
-      appendValues(out, leaf->GetValues(), layout.separator);
+      appendValues(out, *leaf, layout.separator, escaping);
     }
     out += lineEnd;
   }
@@ -243,7 +298,7 @@ std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep) {
   std::unique_ptr<CNode> root;
   std::vector<CNode*> open;
   std::string name;
-  std::vector<std::string> values;
+  std::string value;
   std::size_t lineStart = 0;
   while (lineStart < text.size()) {
     std::size_t lineEnd = text.find('\n', lineStart);
@@ -283,10 +338,8 @@ std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep) {
       continue;
     }
     if (open.empty()) return nullptr;  // a leaf outside the root
-    if (!parseValues(rest, sep, hasEscapes, values)) return nullptr;
     auto leaf = std::make_unique<CLeaf>(std::move(name));
-    leaf->SetValues(std::move(values), sep);
-    values = {};
+    if (!fillValues(rest, sep, hasEscapes, value, *leaf)) return nullptr;
     open.back()->AddLeaf(std::move(leaf));
   }
   if (root == nullptr || !open.empty()) return nullptr;

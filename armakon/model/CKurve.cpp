@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -208,26 +207,28 @@ CLeaf* addValueLeaf(CNode& node, const std::string& name, const std::string& uni
   return leaf;
 }
 
-// The values of a leaf, viewed in place while the curve reads them: the first one (the unit)
-// apart, the rest as a list. A missing leaf has neither.
+// The values of a leaf, walked in place while the curve reads them: the first one (the unit)
+// apart, then the rest. A missing leaf has neither.
 struct LeafValues {
   bool hasUnit = false;
   std::string_view unit;
-  std::span<const std::string> values;
+  CLeaf::ValueWalk values;
 };
 
 LeafValues takeLeafValues(const CNode& node, const std::string& name) {
   LeafValues out;
   const CLeaf* leaf = node.FindLeaf(name);
-  if (leaf == nullptr || leaf->GetValues().empty()) return out;
-  const std::vector<std::string>& all = leaf->GetValues();
-  out.hasUnit = true;
-  out.unit = all.front();
-  out.values = std::span<const std::string>(all).subspan(1);
+  if (leaf == nullptr) return out;
+  out.values = leaf->Values();
+  out.hasUnit = out.values.next(out.unit);
   return out;
 }
 
-float toCurveValue(const std::string& text) { return narrowToFloat(toDouble(text, 0.0)); }
+float toCurveValue(CLeaf::ValueWalk& values) {
+  std::string_view text;
+  values.next(text);
+  return narrowToFloat(toDouble(text, 0.0));
+}
 
 }  // namespace
 
@@ -253,21 +254,26 @@ bool CKurve::write(CNode* node, const std::string& xName, const std::string& tex
 bool CKurve::read(const CNode* node, const std::string& xName, const std::string& textName, const std::string& yName,
                   const std::string& x2Name) {
   if (node == nullptr) return false;
-  const LeafValues xs = takeLeafValues(*node, xName);
-  const LeafValues texts = takeLeafValues(*node, textName);
-  const LeafValues ys = takeLeafValues(*node, yName);
-  const LeafValues x2s = takeLeafValues(*node, x2Name);
+  LeafValues xs = takeLeafValues(*node, xName);
+  LeafValues texts = takeLeafValues(*node, textName);
+  LeafValues ys = takeLeafValues(*node, yName);
+  LeafValues x2s = takeLeafValues(*node, x2Name);
   if (xs.hasUnit) m_Einheitx = xs.unit;
   if (x2s.hasUnit) m_Einheitx2 = x2s.unit;
   if (ys.hasUnit) m_Einheity = ys.unit;
 
-  const std::size_t count = xs.values.size();
-  if (texts.values.size() != count || ys.values.size() != count) return false;
-  if (!x2s.values.empty() && x2s.values.size() != count) return false;
+  const std::size_t count = xs.values.remaining();
+  if (texts.values.remaining() != count || ys.values.remaining() != count) return false;
+  const bool withX2 = x2s.values.remaining() > 0;
+  if (withX2 && x2s.values.remaining() != count) return false;
   m_nodes.reserve(m_nodes.size() + count);
   for (std::size_t i = 0; i < count; ++i) {
-    const float x2 = x2s.values.empty() ? 0.0f : toCurveValue(x2s.values[i]);
-    m_nodes.emplace_back(toCurveValue(xs.values[i]), texts.values[i], toCurveValue(ys.values[i]), x2);
+    const float x = toCurveValue(xs.values);
+    std::string_view text;
+    texts.values.next(text);
+    const float y = toCurveValue(ys.values);
+    const float x2 = withX2 ? toCurveValue(x2s.values) : 0.0f;
+    m_nodes.emplace_back(x, std::string(text), y, x2);
   }
   return true;
 }

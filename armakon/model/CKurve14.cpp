@@ -4,6 +4,7 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "armakon/components/NumberText.h"
@@ -82,16 +83,22 @@ void writeNumbers(CNode& node, const std::string& name, const std::string& unit,
              [member](CLeaf& leaf, const curveNode14& n) { leaf.SetNextValue(static_cast<double>(n.*member), "%f"); });
 }
 
-// Takes the unit (first value) into `unit` when the leaf has one and returns the other values.
-std::vector<std::string> readField(const CNode& node, const std::string& name, std::string* unit) {
+// Takes the unit (first value) into `unit` when the leaf has one and returns a walk over the
+// other values.
+CLeaf::ValueWalk readField(const CNode& node, const std::string& name, std::string* unit) {
   const CLeaf* leaf = node.FindLeaf(name);
-  if (leaf == nullptr || leaf->GetValues().empty()) return {};
-  const std::vector<std::string>& all = leaf->GetValues();
-  if (unit != nullptr) *unit = all.front();
-  return std::vector<std::string>(all.begin() + 1, all.end());
+  if (leaf == nullptr) return {};
+  CLeaf::ValueWalk values = leaf->Values();
+  std::string_view first;
+  if (values.next(first) && unit != nullptr) unit->assign(first);
+  return values;
 }
 
-float toCurveValue(const std::string& text) { return narrowToFloat(toDouble(text, 0.0)); }
+float toCurveValue(CLeaf::ValueWalk& values) {
+  std::string_view text;
+  values.next(text);
+  return narrowToFloat(toDouble(text, 0.0));
+}
 
 }  // namespace
 
@@ -111,23 +118,29 @@ bool CKurve14::write(CNode* node, const std::string& xName, const std::string& t
 bool CKurve14::read(const CNode* node, const std::string& xName, const std::string& textName, const std::string& y1Name,
                     const std::string& y2Name, const std::string& y3Name, const std::string& y4Name) {
   if (node == nullptr) return false;
-  const std::vector<std::string> xs = readField(*node, xName, &m_Einheitx);
-  const std::vector<std::string> texts = readField(*node, textName, nullptr);
-  const std::vector<std::string> y1s = readField(*node, y1Name, &m_Einheity1);
-  const std::vector<std::string> y2s = readField(*node, y2Name, &m_Einheity2);
-  const std::vector<std::string> y3s = readField(*node, y3Name, &m_Einheity3);
-  const std::vector<std::string> y4s = readField(*node, y4Name, &m_Einheity4);
-  const std::size_t count = xs.size();
+  CLeaf::ValueWalk xs = readField(*node, xName, &m_Einheitx);
+  CLeaf::ValueWalk texts = readField(*node, textName, nullptr);
+  CLeaf::ValueWalk y1s = readField(*node, y1Name, &m_Einheity1);
+  CLeaf::ValueWalk y2s = readField(*node, y2Name, &m_Einheity2);
+  CLeaf::ValueWalk y3s = readField(*node, y3Name, &m_Einheity3);
+  CLeaf::ValueWalk y4s = readField(*node, y4Name, &m_Einheity4);
+  const std::size_t count = xs.remaining();
   // A curve whose lists disagree keeps the nodes it had.
-  if (texts.size() != count || y1s.size() != count || y2s.size() != count || y3s.size() != count ||
-      y4s.size() != count) {
+  if (texts.remaining() != count || y1s.remaining() != count || y2s.remaining() != count ||
+      y3s.remaining() != count || y4s.remaining() != count) {
     return true;
   }
   m_nodes.clear();
   m_nodes.reserve(count);
   for (std::size_t i = 0; i < count; ++i) {
-    m_nodes.emplace_back(toCurveValue(xs[i]), texts[i], toCurveValue(y1s[i]), toCurveValue(y2s[i]),
-                         toCurveValue(y3s[i]), toCurveValue(y4s[i]));
+    const float x = toCurveValue(xs);
+    std::string_view text;
+    texts.next(text);
+    const float y1 = toCurveValue(y1s);
+    const float y2 = toCurveValue(y2s);
+    const float y3 = toCurveValue(y3s);
+    const float y4 = toCurveValue(y4s);
+    m_nodes.emplace_back(x, std::string(text), y1, y2, y3, y4);
   }
   return true;
 }

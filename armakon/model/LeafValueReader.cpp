@@ -4,41 +4,31 @@
 #include <limits>
 
 #include "armakon/components/NumberText.h"
-#include "armakon/components/TreeLeaf.h"
 
 namespace armakon::hydVDIArmaturen {
 
 bool LeafValueReader::hasNext() const { return remaining() > 0; }
 
-std::size_t LeafValueReader::remaining() const {
-  if (m_leaf == nullptr) return 0;
-  const std::size_t count = m_leaf->GetValues().size();
-  return m_position < count ? count - m_position : 0;
-}
-
-const std::string* LeafValueReader::take() {
-  if (!hasNext()) return nullptr;
-  return &m_leaf->GetValues()[m_position++];
-}
+std::size_t LeafValueReader::remaining() const { return m_values.remaining(); }
 
 bool LeafValueReader::next(std::string& value) {
-  const std::string* text = take();
-  if (text == nullptr) return false;
-  value = *text;
+  std::string_view text;
+  if (!m_values.next(text)) return false;
+  value.assign(text);
   return true;
 }
 
 bool LeafValueReader::next(int& value) {
-  const std::string* text = take();
-  if (text == nullptr) return false;
-  value = toInt(*text, 0);
+  std::string_view text;
+  if (!m_values.next(text)) return false;
+  value = toInt(text, 0);
   return true;
 }
 
 bool LeafValueReader::next(double& value) {
-  const std::string* text = take();
-  if (text == nullptr) return false;
-  value = toDouble(*text, 0.0);
+  std::string_view text;
+  if (!m_values.next(text)) return false;
+  value = toDouble(text, 0.0);
   return true;
 }
 

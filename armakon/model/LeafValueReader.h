@@ -6,16 +6,15 @@
 #include <cstddef>
 #include <string>
 
-namespace armakon {
-class CLeaf;
-}
+#include "armakon/components/TreeLeaf.h"
 
 namespace armakon::hydVDIArmaturen {
 
 class LeafValueReader {
  public:
   // A null leaf reads as a leaf without values.
-  explicit LeafValueReader(const ::armakon::CLeaf* leaf) : m_leaf(leaf) {}
+  explicit LeafValueReader(const ::armakon::CLeaf* leaf)
+      : m_values(leaf != nullptr ? leaf->Values() : ::armakon::CLeaf::ValueWalk()) {}
 
   bool hasNext() const;
   std::size_t remaining() const;
@@ -28,10 +27,7 @@ class LeafValueReader {
   bool next(unsigned char& value);
 
  private:
-  const std::string* take();
-
-  const ::armakon::CLeaf* m_leaf;
-  std::size_t m_position = 0;
+  ::armakon::CLeaf::ValueWalk m_values;
 };
 
 // A double narrowed to float without undefined behaviour: beyond the float range it becomes

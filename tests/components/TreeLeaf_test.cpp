@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "armakon/components/TreeFile.h"
+#include "tests/SeededRandom.h"
 
 namespace armakon {
 namespace {
@@ -56,6 +60,62 @@ TEST(TreeLeaf, DecimalsReadAsTheNearestDouble) {
     const double read = CLeaf("N", c.text).GetOnlyValueD(':');
     EXPECT_EQ(read, c.expected) << c.text;
     EXPECT_EQ(std::signbit(read), std::signbit(c.expected)) << c.text;
+  }
+}
+
+// A leaf keeps its values joined in one text. A value holding the separator, empty values and
+// reading with another separator must still give back the list as it was set.
+TEST(TreeLeaf, ValueListsSurviveTheJoinedText) {
+  const struct {
+    std::vector<std::string> values;
+    std::vector<std::string> readAtSemicolons;  // the joined text cut at ';'
+  } cases[] = {
+      {{}, {}},
+      {{""}, {}},
+      {{"", ""}, {":"}},
+      {{"a", "b:c", ""}, {"a:b:c:"}},
+      {{"x;y", "z"}, {"x", "y:z"}},
+  };
+  for (const auto& c : cases) {
+    CLeaf leaf("L");
+    for (const std::string& value : c.values) leaf.AddValue(value);
+    std::vector<std::string> walked;
+    CLeaf::ValueWalk walk = leaf.Values();
+    for (std::string_view value; walk.next(value);) walked.emplace_back(value);
+    EXPECT_EQ(walked, c.values);
+    EXPECT_EQ(leaf.GetValueCount(), static_cast<int>(c.values.size()));
+    EXPECT_TRUE(leaf.Clone()->HasSameValues(leaf));
+
+    std::vector<std::string> read;
+    std::string value;
+    for (bool more = leaf.InitGetValues(';'); more;) {
+      more = leaf.GetNextValue(value);
+      read.push_back(value);
+    }
+    EXPECT_EQ(read, c.readAtSemicolons);
+  }
+  // Separators are counted many bytes at a time; long runs of them must not overflow a count.
+  CLeaf many("M", std::string(1000, ':') + "x", true);
+  EXPECT_EQ(many.GetValueCount(), 1001);
+  EXPECT_EQ(many.GetOnlyValue(';'), std::string(1000, ':') + "x");
+}
+
+// "%i" and "%f" are written without printf; the bytes must be printf's, halves included.
+TEST(TreeLeaf, NumbersAreWrittenAsPrintfWritesThem) {
+  testsupport::SeededRandom random(3805);
+  std::vector<double> numbers = {0.0, -0.0, 0.5, 2.5e-7, 1.5e-6, 0.0000005, -273.15, 1e300, -5e-324};
+  for (int i = 0; i < 2000; ++i) {
+    numbers.push_back(random.uniform(-1000.0, 1000.0));
+    numbers.push_back(random.below(200000) / 128.0);  // seven decimals: a half at the sixth place
+  }
+  for (const double number : numbers) {
+    const int whole = static_cast<int>(random.uniform(-2e9, 2e9));
+    CLeaf leaf("N");
+    leaf.SetFirstValue(number);
+    leaf.SetNextValue(whole);
+    char expected[400];
+    std::snprintf(expected, sizeof expected, "%f:%i", number, whole);
+    EXPECT_EQ(leaf.GetText(':'), expected) << number;
   }
 }
 

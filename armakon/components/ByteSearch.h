@@ -1,0 +1,72 @@
+#pragma once
+// Searching text eight bytes at a time. The value lists of tree files are long runs of short
+// values: a library call per value costs more than the search itself, and a byte-by-byte
+// loop spends most of its time on bytes that need nothing.
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+namespace armakon::bytesearch {
+
+inline constexpr std::uint64_t kEveryByte = 0x0101010101010101ULL;
+inline constexpr std::uint64_t kLowSevenBits = 0x7F7F7F7F7F7F7F7FULL;
+inline constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+inline std::uint64_t eightBytesAt(const char* p) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+// The high bit of every byte of word that equals c, and no other bit.
+inline std::uint64_t bytesEqualTo(std::uint64_t word, char c) {
+  const std::uint64_t x = word ^ (kEveryByte * static_cast<unsigned char>(c));
+  return ~(((x & kLowSevenBits) + kLowSevenBits) | x | kLowSevenBits);
+}
+
+// The high bit of every byte of word below limit (at most 0x80), and no other bit.
+inline std::uint64_t bytesBelow(std::uint64_t word, unsigned char limit) {
+  const std::uint64_t x = word & kLowSevenBits;
+  // A byte of x at or above limit gets its high bit set by the addition; the top bit of
+  // word itself marks bytes of 0x80 and more, which are never below limit.
+  return ~((x + kEveryByte * (0x80U - limit)) | word) & kHighBits;
+}
+
+// The index of the first marked byte of a nonzero mask of high bits.
+inline std::size_t firstMarked(std::uint64_t mask) {
+  const int bit = std::endian::native == std::endian::little ? std::countr_zero(mask) : std::countl_zero(mask);
+  return static_cast<std::size_t>(bit / 8);
+}
+
+// How often c occurs in text.
+inline std::size_t countOf(std::string_view text, char c) {
+  std::size_t count = 0;
+  std::size_t i = 0;
+  while (i + 8 <= text.size()) {
+    // Per-byte tallies, summed across the word by one multiplication: 31 words hold at most
+    // 248 matches, so the sum cannot pass a byte.
+    std::uint64_t tallies = 0;
+    for (int words = 0; words < 31 && i + 8 <= text.size(); ++words, i += 8) {
+      tallies += bytesEqualTo(eightBytesAt(text.data() + i), c) >> 7;
+    }
+    count += static_cast<std::size_t>((tallies * kEveryByte) >> 56);
+  }
+  for (; i < text.size(); ++i) count += text[i] == c ? 1 : 0;
+  return count;
+}
+
+// Position of the first c at or after from; the text's size when there is none.
+inline std::size_t findFrom(std::string_view text, std::size_t from, char c) {
+  std::size_t i = from;
+  for (; i + 8 <= text.size(); i += 8) {
+    const std::uint64_t found = bytesEqualTo(eightBytesAt(text.data() + i), c);
+    if (found != 0) return i + firstMarked(found);
+  }
+  while (i < text.size() && text[i] != c) ++i;
+  return i;
+}
+
+}  // namespace armakon::bytesearch
