@@ -12,6 +12,7 @@
 #include "armakon/components/CodePage1252.h"
 #include "armakon/components/CodePageUtf8.h"
 #include "armakon/components/hydStrUtil.h"
+#include "armakon/vdi3805/HugePageBlock.h"
 #include "armakon/vdi3805/RecordStore.h"
 #include "armakon/vdi3805/VdiFileRead.h"
 
@@ -106,29 +107,32 @@ std::size_t fileSizeOf(const std::string& path) {
 VdiLineReader::VdiLineReader(const std::string& path)
     : m_file(std::fopen(path.c_str(), "rb")), m_fileSize(fileSizeOf(path)) {}
 
-VdiLineReader::VdiLineReader(const std::string& path, RecordStore& store) : VdiLineReader(path) {
-  m_store = &store;
-}
-
 VdiLineReader::~VdiLineReader() {
   if (m_file != nullptr) std::fclose(m_file);
 }
 
-void VdiLineReader::makeRoom(std::size_t kept, std::size_t size) {
+void VdiLineReader::makeRoom() {
+  const std::size_t kept = m_end - m_position;
+  // One byte more than the file has left, so that the read that takes its last byte also
+  // meets its end; in a store the whole rest of the file, so that a second block is needed
+  // only when the file grows while it is read. A line longer than that doubles the room.
+  const std::size_t left = m_fileSize > m_bytesRead ? m_fileSize - m_bytesRead : 0;
+  const std::size_t fresh = std::clamp(left + 1, kMinPieceSize, m_store != nullptr ? kMaxFileSize + 1 : kPieceSize);
+  const std::size_t size = kept + std::max(fresh, kept);
   const char* begun = m_data + m_position;
   if (m_store != nullptr) {
-    // A new block of the store; the lines handed out stay where they are.
+    // A new block: the lines handed out stay where they are.
     char* block = static_cast<char*>(m_store->Allocate(size, 1));
-    std::memcpy(block, begun, kept);
+    if (kept > 0) std::memcpy(block, begun, kept);
     m_data = block;
     m_capacity = size;
-  } else if (size > m_capacity) {
+  } else if (kept + kMinPieceSize > m_capacity) {
     auto buffer = std::make_unique_for_overwrite<char[]>(size);
-    std::memcpy(buffer.get(), begun, kept);
+    if (kept > 0) std::memcpy(buffer.get(), begun, kept);
     m_own = std::move(buffer);
     m_data = m_own.get();
     m_capacity = size;
-  } else {
+  } else if (kept > 0) {
     std::memmove(m_data, begun, kept);
   }
   m_position = 0;
@@ -137,13 +141,9 @@ void VdiLineReader::makeRoom(std::size_t kept, std::size_t size) {
 
 bool VdiLineReader::readPiece() {
   if (m_file == nullptr || m_atEnd) return false;
-  const std::size_t kept = m_end - m_position;
-  // One byte more than the file is left to hold, so that the read that takes the last byte
-  // also meets the end; a line longer than a piece doubles the room.
-  const std::size_t left = m_fileSize > m_bytesRead ? m_fileSize - m_bytesRead : 0;
-  const std::size_t fresh = std::clamp(left + 1, kMinPieceSize, kPieceSize);
-  makeRoom(kept, kept + std::max(fresh, kept));
-  const std::size_t wanted = m_capacity - m_end;
+  if (m_end == m_capacity) makeRoom();
+  // A piece at a time, so that the lines are split while their bytes are still cached.
+  const std::size_t wanted = std::min(m_capacity - m_end, kPieceSize);
   const std::size_t got = std::fread(m_data + m_end, 1, wanted, m_file);
   m_bytesRead += got;
   m_end += got;
@@ -177,8 +177,9 @@ bool VdiLineReader::Next(VdiRawLine& line) {
   }
 }
 
-VdiFileLines::VdiFileLines(const std::string& path, RecordStore& store) : m_path(path), m_reader(path, store) {
-  m_failed = VdiFileExtension(path) == "vdix" || !m_reader.IsOpen() || fileSizeOf(path) > kMaxFileSize;
+VdiFileLines::VdiFileLines(const std::string& path, RecordStore& store) : m_path(path), m_reader(path) {
+  m_failed = VdiFileExtension(path) == "vdix" || !m_reader.IsOpen() || m_reader.FileSize() > kMaxFileSize;
+  if (m_reader.FileSize() >= kHugePageSize) m_reader.ReadInto(store);
 }
 
 bool VdiFileLines::fail() {
@@ -216,7 +217,7 @@ bool VdiFileLines::Next(std::string_view& line) {
   if (!more) return false;
   if (++m_count > kMaxStringListLines) return fail();
   if (m_count == 1 && std::string_view(raw.text, raw.size).starts_with(kUtf8Bom)) return fail();
-  m_inStore = true;
+  m_inStore = m_reader.IntoStore();
   if (!raw.ascii && m_codePage == CodePage::Unsettled) settleCodePage(raw);
   if (m_failed) return false;
   if (raw.ascii || m_codePage == CodePage::Utf8) {
