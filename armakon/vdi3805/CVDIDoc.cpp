@@ -181,46 +181,59 @@ bool CVDIDoc::build(StringList& lines, bool skipDetail, int expectedSheet) {
 std::optional<bool> CVDIDoc::loadLineByLine(bool skipDetail, int expectedSheet) {
   // Only a file that reads without a problem and whose first line passes every check is
   // loaded this way; any other goes the way of the whole list of lines, which files what
-  // is wrong and keeps the lines of a refused file.
-  std::string first;
-  if (!PlanLineByLineRead(m_path, first)) return std::nullopt;
-  first = std::string(hydStrUtil::TrimView(first));
+  // is wrong and keeps the lines of a refused file. What turns up only later in the file
+  // (a read error, too many lines, UTF-8 text) drops the records built so far: the store
+  // holds nothing else while a load runs.
+  const auto dropped = [this]() -> std::optional<bool> {
+    RemoveAllChildren();
+    m_records.Clear();
+    m_lines.clear();
+    m_oldFormat = false;
+    return std::nullopt;
+  };
+  VdiFileLines lines(m_path, m_records);
+  std::string_view line;
+  if (!lines.Next(line)) return dropped();
+  const std::string_view first = hydStrUtil::TrimView(line);
   const std::string_view type = headerField(first, 1);
   const std::string_view field2 = headerField(first, 2);
   const std::string_view field3 = headerField(first, 3);
   const std::string extension = VdiFileExtension(m_path);
+  const bool oldFormat = extension == "tga";
+  int sheet = m_sheet;
+  std::string date = m_date;
   if (extension == "vdi" || extension == "vdix") {
-    if (toInt(type) != kHeaderRecord || !currentDateFits(field2, field3)) return std::nullopt;
-    if (expectedSheet >= 1 && toInt(field2) != expectedSheet) return std::nullopt;
-    m_sheet = toInt(field2);
-    m_date = std::string(field3);
-  } else if (extension == "tga") {
-    if (toInt(type) != kHeaderRecord || !oldDateFits(field2)) return std::nullopt;
-    m_oldFormat = true;
-    m_date = std::string(field2);
-    m_sheet = 2;
+    if (toInt(type) != kHeaderRecord || !currentDateFits(field2, field3)) return dropped();
+    if (expectedSheet >= 1 && toInt(field2) != expectedSheet) return dropped();
+    sheet = toInt(field2);
+    date = std::string(field3);
+  } else if (oldFormat) {
+    if (toInt(type) != kHeaderRecord || !oldDateFits(field2)) return dropped();
+    sheet = 2;
+    date = std::string(field2);
   }
 
-  loadDescriptions();
-  VdiLineReader reader(m_path);
-  RecordTreeBuilder builder(*this, skipDetail, m_oldFormat);
-  std::string buffer;
-  std::string_view raw;
-  while (reader.Next(raw)) {
-    const std::string_view line = DecodeVdiLine(raw, buffer);
-    bool added = false;
-    try {
-      added = builder.Add(line);
-    } catch (const std::bad_alloc&) {
-    }
-    if (!added) {
-      // The parse stops here, as ParseLines does: this line (trimmed) and the rest stay.
-      m_lines.emplace_back(hydStrUtil::TrimView(line));
-      while (reader.Next(raw)) m_lines.emplace_back(DecodeVdiLine(raw, buffer));
-      break;
-    }
+  m_oldFormat = oldFormat;
+  {
+    RecordTreeBuilder builder(*this, skipDetail, oldFormat);
+    do {
+      bool added = false;
+      try {
+        added = builder.Add(line, lines.InStore());
+      } catch (const std::bad_alloc&) {
+      }
+      if (!added) {
+        // The parse stops here, as ParseLines does: this line (trimmed) and the rest stay.
+        m_lines.emplace_back(hydStrUtil::TrimView(line));
+        while (lines.Next(line)) m_lines.emplace_back(line);
+        break;
+      }
+    } while (lines.Next(line));
   }
-  if (reader.Failed()) throw std::runtime_error("the file could no longer be read");
+  if (lines.Failed()) return dropped();
+  m_sheet = sheet;
+  m_date = date;
+  loadDescriptions();
   const bool parsed = m_lines.empty();
   return finish(parsed, parsed);
 }

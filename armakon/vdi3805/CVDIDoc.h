@@ -92,7 +92,8 @@ class CVDIDoc : public CVDIBase {
   void begin(const std::string& path);
   bool build(StringList& lines, bool skipDetail, int expectedSheet);
   // Load for a plain file whose first line passes the checks, reading and parsing it one
-  // line at a time (VdiLineReader.h); none, with nothing done, for any other file.
+  // line at a time in one pass (VdiLineReader.h); none, with whatever it built dropped, for
+  // any other file.
   std::optional<bool> loadLineByLine(bool skipDetail, int expectedSheet);
   bool finish(bool parsed, bool result);
   bool checkCurrentFile(std::string_view type, std::string_view sheet, std::string_view date) const;

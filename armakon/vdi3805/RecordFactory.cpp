@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "armakon/components/NumberText.h"
 #include "armakon/components/hydStrUtil.h"
 #include "armakon/vdi3805/VDIRecords.h"
 #include "armakon/vdi3805/VDIStruct_800.h"
@@ -209,19 +210,20 @@ std::unique_ptr<CVDIBase> CreateOfClass(const RecordClass& recordClass) noexcept
   return std::unique_ptr<CVDIBase>(static_cast<CVDIBase*>(object.release()));
 }
 
-const RecordClass& TypeClassCache::lookup(std::string_view typeText, int code) {
-  if (last_ < entries_.size() && entries_[last_].first == typeText) return *entries_[last_].second;
+RecordType TypeClassCache::lookup(std::string_view typeText) {
+  if (last_ < entries_.size() && entries_[last_].first == typeText) return entries_[last_].second;
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     if (entries_[i].first == typeText) {
       last_ = i;
-      return *entries_[i].second;
+      return entries_[i].second;
     }
   }
-  const RecordClass& found = ClassForType(typeText, code);
+  const int code = RecordCodeOf(typeText);
+  const RecordType found{&ClassForType(typeText, code), code, toDouble(typeText, 0.0)};
   // A hostile file may bring endless distinct types; past the bound they are looked up
   // each time instead of growing the cache.
   if (entries_.size() < kMaxEntries) {
-    entries_.emplace_back(std::string(typeText), &found);
+    entries_.emplace_back(std::string(typeText), found);
     last_ = entries_.size() - 1;
   }
   return found;

@@ -11,7 +11,7 @@
 //  - a name the registry does not know (710.1, 255.01, 970.05, 210) -> VDIStruct_Err.
 //
 // The parser meets the same few type texts again and again; it keeps the answers in a
-// TypeClassCache, so a line costs no class-name building and no registry lookup.
+// TypeClassCache, so a line costs no number parsing, class-name building or registry lookup.
 
 #include <cstdint>
 #include <memory>
@@ -57,14 +57,21 @@ std::uint64_t AcceptMaskOf(const CVDIBase& record);
 std::unique_ptr<CVDIBase> CreateOfClass(const RecordClass& recordClass) noexcept;
 const RecordClass& ErrClass();
 
-// Remembers the class of the type texts met so far (a few dozen in a real file).
+// What a type text tells: its record class, its code and its number.
+struct RecordType {
+  const RecordClass* recordClass = nullptr;  // never null
+  int code = 0;                              // RecordCodeOf the text
+  double value = 0.0;                        // the text read as a number (0 for none)
+};
+
+// Remembers what the type texts met so far tell (a few dozen in a real file).
 class TypeClassCache {
  public:
-  const RecordClass& lookup(std::string_view typeText, int code);
+  RecordType lookup(std::string_view typeText);
 
  private:
   static constexpr std::size_t kMaxEntries = 128;
-  std::vector<std::pair<std::string, const RecordClass*>> entries_;
+  std::vector<std::pair<std::string, RecordType>> entries_;
   std::size_t last_ = 0;
 };
 

@@ -24,16 +24,16 @@ namespace armakon {
 namespace {
 
 // The detail filter's code: the integer part of (value x 100 + 0.1).
-long long detailCode(std::string_view typeText) {
-  const double value = std::trunc(toDouble(typeText, 0.0) * 100.0 + 0.1);
+long long detailCode(double typeValue) {
+  const double value = std::trunc(typeValue * 100.0 + 0.1);
   if (std::isnan(value)) return 0;
   if (value <= -9.0e18) return std::numeric_limits<long long>::min();
   if (value >= 9.0e18) return std::numeric_limits<long long>::max();
   return static_cast<long long>(value);
 }
 
-bool skippedAsDetail(std::string_view typeText, bool oldFormat) {
-  const long long code = detailCode(typeText);
+bool skippedAsDetail(double typeValue, bool oldFormat) {
+  const long long code = detailCode(typeValue);
   if (code > 97001) return true;                     // 970.02 and everything above
   return oldFormat && code >= 72000 && code < 72999;  // 720 and its sub-types
 }
@@ -77,17 +77,18 @@ RecordPtr RecordTreeBuilder::create(const record_detail::RecordClass& recordClas
   return RecordPtr(record);
 }
 
-bool RecordTreeBuilder::Add(std::string_view line) {
+bool RecordTreeBuilder::Add(std::string_view line, bool kept) {
   using record_detail::RecordClass;
 
   line = hydStrUtil::TrimView(line);
   if (line.empty()) return true;
   const std::string_view typeText = hydStrUtil::TrimView(line.substr(0, line.find(';')));
   if (typeText.empty()) return true;
-  if (m_skipDetail && skippedAsDetail(typeText, m_oldFormat)) return true;
+  const record_detail::RecordType type = m_classes.lookup(typeText);
+  if (m_skipDetail && skippedAsDetail(type.value, m_oldFormat)) return true;
 
-  const int code = RecordCodeOf(typeText);
-  const RecordClass* chosen = &m_classes.lookup(typeText, code);
+  const int code = type.code;
+  const RecordClass* chosen = type.recordClass;
   RecordPtr record = create(*chosen);
   if (record == nullptr) {
     chosen = &record_detail::ErrClass();
@@ -117,7 +118,7 @@ bool RecordTreeBuilder::Add(std::string_view line) {
 
   if (m_store != nullptr) {
     line = line.substr(0, CVDIBase::kMaxLineSize);
-    record->SetStoredLine(m_store->Keep(line), line.size(), code);
+    record->SetStoredLine(kept ? line.data() : m_store->Keep(line), line.size(), code);
   } else if (!record->SetLineWithCode(line, code)) {
     return false;
   }

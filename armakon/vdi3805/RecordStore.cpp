@@ -14,6 +14,10 @@ std::size_t paddingFor(const char* at, std::size_t alignment) {
 }  // namespace
 
 char* RecordStore::newBlock(std::size_t size) {
+  if (size >= kHugePageSize) {
+    m_hugeBlocks.push_back(AllocateHugePageBlock(size));
+    return m_hugeBlocks.back().get();
+  }
   std::unique_ptr<char[]> block = std::make_unique_for_overwrite<char[]>(size);
   char* start = block.get();
   m_blocks.push_back(std::move(block));  // on failure the block is given back here
@@ -21,8 +25,10 @@ char* RecordStore::newBlock(std::size_t size) {
 }
 
 void RecordStore::startBlock() {
-  m_front = newBlock(kBlockSize);
-  m_back = m_front + kBlockSize;
+  const std::size_t size = m_recordBytes >= kLargeDocument ? kHugePageSize : kBlockSize;
+  m_front = newBlock(size);
+  m_back = m_front + size;
+  m_recordBytes += size;
 }
 
 void* RecordStore::Allocate(std::size_t size, std::size_t alignment) {
@@ -50,6 +56,8 @@ const char* RecordStore::Keep(std::string_view text) {
 
 void RecordStore::Clear() noexcept {
   std::vector<std::unique_ptr<char[]>>().swap(m_blocks);
+  std::vector<HugePageBlock>().swap(m_hugeBlocks);
+  m_recordBytes = 0;
   m_front = nullptr;
   m_back = nullptr;
 }

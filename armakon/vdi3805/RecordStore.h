@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "armakon/vdi3805/HugePageBlock.h"
+
 namespace armakon {
 
 class RecordStore {
@@ -38,12 +40,19 @@ class RecordStore {
   static constexpr std::size_t kBlockSize = 4 * 1024 - 32;
   // Anything larger gets a block of its own, so the current one stays in use.
   static constexpr std::size_t kLargePiece = kBlockSize / 4;
+  // Blocks of kHugePageSize and more are offered huge pages (HugePageBlock.h): the text of
+  // a large file read into the store, and the blocks of a document whose records have
+  // filled this much already. A small document (a catalog holds hundreds) stays in small
+  // blocks, so that its last block wastes little.
+  static constexpr std::size_t kLargeDocument = std::size_t{2} << 20;
 
   char* newBlock(std::size_t size);
   void startBlock();
   std::size_t freeBytes() const noexcept { return static_cast<std::size_t>(m_back - m_front); }
 
   std::vector<std::unique_ptr<char[]>> m_blocks;
+  std::vector<HugePageBlock> m_hugeBlocks;  // the blocks of kHugePageSize and more
+  std::size_t m_recordBytes = 0;            // size of the blocks started for records
   char* m_front = nullptr;  // the free middle of the current block: [m_front, m_back)
   char* m_back = nullptr;
 };

@@ -24,9 +24,10 @@ class RecordTreeBuilder {
   ~RecordTreeBuilder();
 
   // Adds the record of one line (trimmed here; an empty line, one without a type and a
-  // detail line that is skipped add nothing). False when the record could not be created;
-  // throws std::bad_alloc when memory runs out while placing it.
-  bool Add(std::string_view line);
+  // detail line that is skipped add nothing). kept: the line lies in the record store already
+  // (the file was read into it), so the record takes it where it is. False when the record
+  // could not be created; throws std::bad_alloc when memory runs out while placing it.
+  bool Add(std::string_view line, bool kept = false);
 
  private:
   struct ChainEntry {

@@ -150,6 +150,12 @@ TEST_F(DocumentLoad, LineByLineReadingMatchesTheWholeList) {
   const std::string header = "010;2;201601;Hersteller\r\n";
   // "\r\n" across the boundary of the reader's first piece (1 MiB), inside a long line.
   const std::string straddling = header + "100;1;;" + std::string((1u << 20) - header.size() - 8, 'x') + "\r\n110;3;;M";
+  // A file of more than 2 MiB is read into the document's store and decoded there: lines
+  // that fit in place (one umlaut per break byte) and lines that do not (the euro sign
+  // takes three bytes), a lone '\r' as a break, and a last line without one.
+  std::string large = straddling + "\r\n";
+  while (large.size() < (5u << 19)) large += "160.01;1;;F\xFChler;\xE4\r\n160.01;2;;\x80 \xF6\xFC\xDF\r160.01;4;;\xF6\xFC\r610;1;;x\n";
+  large += "160.01;3;;\xC4";
   const std::vector<Case> cases = {
       {"1252.vdi", header + "100;1;;Heizk\xF6rper\r\n\r\n  110;2;;B\xFC\xDF" "e  \r\n700;1;;201\r\n", false, 2},
       {"breaks.vdi", "010;2;201601;H\n100;1;;A\r110;2;;B\r\n\n\r700;1;;201", false, 0},
@@ -161,6 +167,8 @@ TEST_F(DocumentLoad, LineByLineReadingMatchesTheWholeList) {
       {"old date.vdi", "010;2;199611;H\r\n100;1;;A\r\n", false, 0},
       {"old.tga", "010;1098;H\r\n100;1;;A\r\n720;1\r\n", true, 0},
       {"straddling.vdi", straddling, false, 0},
+      {"large.vdi", large, false, 0},
+      {"decoded.vdi", header + "100;1;;\x80\xF6\xFC\xE4\r\n110;1;;\xDF", true, 2},
       {"no extension", "100;1;;A\r\n110;1;;B", false, 0},
   };
   for (const Case& c : cases) {
