@@ -1,7 +1,8 @@
 #pragma once
 // Searching text eight bytes at a time. The value lists of tree files are long runs of short
-// values: a library call per value costs more than the search itself, and a byte-by-byte
-// loop spends most of its time on bytes that need nothing.
+// values, and the lines of product-data files are some hundred bytes each: a library call per
+// value or line costs more than the search itself, and a byte-by-byte loop spends most of its
+// time on bytes that need nothing.
 
 #include <bit>
 #include <cstddef>

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
 #include "armakon/components/AtomicFile.h"
+#include "armakon/components/ByteSearch.h"
 #include "armakon/components/CodePage1252.h"
 #include "armakon/components/CodePageUtf8.h"
 #include "armakon/components/hydStrUtil.h"
@@ -27,24 +27,17 @@ constexpr std::size_t kMinPieceSize = 256;
 
 // Where the line at the start of text ends (its first '\r' or '\n', or the end of text), and
 // whether a byte before that lies outside ASCII. Lines are some hundred bytes long, so they
-// are scanned eight bytes at a time: a byte equal to b makes (w ^ b..b) a zero byte, and the
-// lowest zero byte of x is the lowest set high bit of (x - 01..01) & ~x & 80..80 (a borrow
-// can only mark bytes above it).
+// are scanned eight bytes at a time.
 std::size_t scanLine(const char* text, std::size_t size, bool& ascii) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101u;
-  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
   std::uint64_t seen = 0;  // every byte before the break, or-ed together
   std::size_t pos = 0;
   for (; pos + 8 <= size; pos += 8) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, text + pos, 8);
-    const std::uint64_t lf = word ^ (kOnes * '\n');
-    const std::uint64_t cr = word ^ (kOnes * '\r');
-    if ((((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHighBits) break;
+    const std::uint64_t word = bytesearch::eightBytesAt(text + pos);
+    if ((bytesearch::bytesEqualTo(word, '\n') | bytesearch::bytesEqualTo(word, '\r')) != 0) break;
     seen |= word;
   }
   for (; pos < size && text[pos] != '\n' && text[pos] != '\r'; ++pos) seen |= static_cast<unsigned char>(text[pos]);
-  ascii = (seen & kHighBits) == 0;
+  ascii = (seen & bytesearch::kHighBits) == 0;
   return pos;
 }
 
