@@ -21,6 +21,9 @@ void reportViewerScene(const std::filesystem::path& samples, const QString& png)
   CReportListDlg viewer(CMiniReportUtil::instance().entries(), "Reportliste - " + file.filename().string());
   grabNextWindow(png);
   platform().runModal(viewer);
+  // The check's entries stay behind in the one report list of the process; the scenes after
+  // this one show what a user sees after a fresh start.
+  CMiniReportUtil::instance().clear();
 }
 
 }  // namespace armakon::screenshots
