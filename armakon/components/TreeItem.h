@@ -36,6 +36,7 @@ class CTreeItem {
 
  private:
   friend class CNode;
+  friend class TreeItemSpares;
   std::string name_;
   CNode* parent_ = nullptr;
   // Where the item last stood in its parent's list; lets "next after this item" run in

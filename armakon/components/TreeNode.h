@@ -110,6 +110,7 @@ class CNode : public CTreeItem {
 
  private:
   friend class CTreeItem;
+  friend class TreeItemSpares;
   std::size_t positionOf(const CTreeItem* item) const;  // npos when not ours
   CTreeItem* append(std::unique_ptr<CTreeItem> item);
   const CTreeItem* findItem(const std::string& name, const CTreeItem* after, bool ignoreCase,

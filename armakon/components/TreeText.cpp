@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "armakon/components/ByteSearch.h"
+#include "armakon/components/TreeItemSpares.h"
 #include "armakon/components/TreeNode.h"
 
 namespace armakon {
@@ -291,12 +292,14 @@ bool renderTreeText(const CNode& node, const TreeTextLayout& layout, std::string
   return true;
 }
 
-std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep) {
+std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep,
+                                     const std::function<bool(const CNode&)>& takeRootChild) {
   if (!isTreeSeparator(sep)) return nullptr;
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
 
   std::unique_ptr<CNode> root;
   std::vector<CNode*> open;
+  TreeItemSpares spares;  // the items of the root's children already taken
   std::string name;
   std::string value;
   std::size_t lineStart = 0;
@@ -311,7 +314,11 @@ std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep) {
 
     if (line == "}") {
       if (open.empty()) return nullptr;
+      CNode* closed = open.back();
       open.pop_back();
+      if (open.size() == 1 && takeRootChild && takeRootChild(*closed)) {
+        spares.keep(root->DetachItem(closed));
+      }
       continue;
     }
     if (root != nullptr && open.empty()) return nullptr;  // something after the root
@@ -333,12 +340,12 @@ std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep) {
         root = std::make_unique<CNode>(std::move(name));
         open.push_back(root.get());
       } else {
-        open.push_back(open.back()->AddChild(name));
+        open.push_back(open.back()->AddChild(spares.node(name)));
       }
       continue;
     }
     if (open.empty()) return nullptr;  // a leaf outside the root
-    auto leaf = std::make_unique<CLeaf>(std::move(name));
+    std::unique_ptr<CLeaf> leaf = spares.leaf(name);
     if (!fillValues(rest, sep, hasEscapes, value, *leaf)) return nullptr;
     open.back()->AddLeaf(std::move(leaf));
   }

@@ -1,6 +1,7 @@
 #pragma once
 // The text syntax of tree files (described in TreeFile.h): rendering and parsing.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,6 +26,13 @@ struct TreeTextLayout {
 bool renderTreeText(const CNode& node, const TreeTextLayout& layout, std::string& out);
 
 // Parses a text holding one node; null when it is malformed or sep is unusable.
-std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep);
+//
+// takeRootChild, when given, sees each child node of the root as soon as its closing line is
+// read, for readers that take a large file one part at a time. Returning true takes the child:
+// it is then dropped from the root, and its items are reused for the children that follow. A
+// reader that took children must still drop what it made of them when the result is null: a
+// malformed line may come after them.
+std::unique_ptr<CNode> parseTreeText(std::string_view text, char sep,
+                                     const std::function<bool(const CNode&)>& takeRootChild = {});
 
 }  // namespace armakon

@@ -96,6 +96,11 @@ class hydArmaturenModell : public hydArmaturObject {
   std::string getAusfuehrung(const std::string& separator) const;
 
  private:
+  // The leaves "VER", "MON" and "X" of a model node; false when "VER" or "X" is missing.
+  bool readHeader(const ::armakon::CNode& node);
+  // Appends the variant a child node of the model node holds, if its name makes one.
+  void readVariant(const ::armakon::CNode& child);
+
   int m_Version = 0;
   std::string m_Filename;
   std::string m_Model;

@@ -1,7 +1,9 @@
 // The valve model as a tree: the node "Modell" with its header leaves and one child node per
 // variant, in a valve-model file (*.vam) or handed to a caller as a node.
 
+#include "armakon/components/AtomicFile.h"
 #include "armakon/components/TreeNode.h"
+#include "armakon/components/TreeText.h"
 #include "armakon/model/CObjectFactory.h"
 #include "armakon/model/LeafValueReader.h"
 #include "armakon/model/hydArmaturenModell.h"
@@ -42,15 +44,14 @@ bool hydArmaturenModell::write(::armakon::CNode* node) const {
   return true;
 }
 
-bool hydArmaturenModell::read(const ::armakon::CNode* node) {
-  if (node == nullptr) return false;
-  const ::armakon::CLeaf* version = node->FindLeaf("VER");
-  const ::armakon::CLeaf* header = node->FindLeaf("X");
+bool hydArmaturenModell::readHeader(const ::armakon::CNode& node) {
+  const ::armakon::CLeaf* version = node.FindLeaf("VER");
+  const ::armakon::CLeaf* header = node.FindLeaf("X");
   if (version == nullptr || header == nullptr) return false;
 
   LeafValueReader(version).next(m_Version);
   m_Model.clear();
-  if (const ::armakon::CLeaf* model = node->FindLeaf("MON")) LeafValueReader(model).next(m_Model);
+  if (const ::armakon::CLeaf* model = node.FindLeaf("MON")) LeafValueReader(model).next(m_Model);
 
   LeafValueReader values(header);
   values.next(m_Type);
@@ -59,18 +60,26 @@ bool hydArmaturenModell::read(const ::armakon::CNode* node) {
   values.next(m_Filename);
   values.next(m_CatID);
   values.next(m_RLDatum);
+  return true;
+}
 
-  const CObjectFactory& factory = CObjectFactory::instance();
+void hydArmaturenModell::readVariant(const ::armakon::CNode& child) {
+  std::unique_ptr<hydArmaturObject> object =
+      CObjectFactory::instance().createObject(classNameOfVariantNode(child.GetName()));
+  // Only variant classes belong here: a name that makes any other valve object (a model,
+  // an accessory) is skipped like a name without a class.
+  auto* variant = dynamic_cast<hydArmatur*>(object.get());
+  if (variant == nullptr) return;
+  object.release();
+  std::unique_ptr<hydArmatur> owned(variant);
+  if (owned->read(&child)) appendArmatur(std::move(owned));
+}
+
+bool hydArmaturenModell::read(const ::armakon::CNode* node) {
+  if (node == nullptr || !readHeader(*node)) return false;
   for (const ::armakon::CNode* child = node->GetNextChild(nullptr); child != nullptr;
        child = node->GetNextChild(child)) {
-    std::unique_ptr<hydArmaturObject> object = factory.createObject(classNameOfVariantNode(child->GetName()));
-    // Only variant classes belong here: a name that makes any other valve object (a model,
-    // an accessory) is skipped like a name without a class.
-    auto* variant = dynamic_cast<hydArmatur*>(object.get());
-    if (variant == nullptr) continue;
-    object.release();
-    std::unique_ptr<hydArmatur> owned(variant);
-    if (owned->read(child)) appendArmatur(std::move(owned));
+    readVariant(*child);
   }
   return true;
 }
@@ -85,11 +94,22 @@ bool hydArmaturenModell::saveVAMFile(const std::string& path) const {
 bool hydArmaturenModell::loadVAMFile(const std::string& path) {
   if (path.empty()) return false;
   destroyAll();
-  bool ok = false;
-  std::unique_ptr<::armakon::CNode> root = ::armakon::CNode::ReadFromFile(path, false, ':', &ok, 0);
-  if (root == nullptr) return false;
-  if (root->GetName() != kModelNodeName) return false;
-  return read(root.get());
+  std::string text;
+  if (!::armakon::readWholeFile(path, text)) return false;
+  // Each variant is read as soon as its node is complete, and the parser builds the next one
+  // from its items: a model of hundreds of variants never stands as a whole tree. The header
+  // leaves stay with the root; read after the variants, they give the same model as read().
+  std::unique_ptr<::armakon::CNode> root =
+      ::armakon::parseTreeText(text, ':', [this](const ::armakon::CNode& child) {
+        if (child.GetParent()->GetName() != kModelNodeName) return false;
+        readVariant(child);
+        return true;
+      });
+  if (root == nullptr || root->GetName() != kModelNodeName || !readHeader(*root)) {
+    destroyAll();
+    return false;
+  }
+  return true;
 }
 
 }  // namespace armakon::hydVDIArmaturen
