@@ -1,6 +1,5 @@
 #include "armakon/components/TreeItemSpares.h"
 
-#include <iterator>
 #include <utility>
 
 namespace armakon {
@@ -8,42 +7,31 @@ namespace armakon {
 void TreeItemSpares::keep(std::unique_ptr<CTreeItem> item) {
   if (item == nullptr) return;
   if (item->IsLeaf()) {
-    leaves_.emplace_back(static_cast<CLeaf*>(item.release()));
+    leaves_.push_back(std::unique_ptr<CLeaf>(static_cast<CLeaf*>(item.release())));
     return;
   }
-  // The subtree's leaves and nodes in line order, walked without recursion.
-  std::vector<std::unique_ptr<CLeaf>> leafOrder;
-  std::vector<std::unique_ptr<CNode>> nodeOrder;
-  struct Frame {
-    CNode* node;
-    std::size_t next;
-  };
-  auto* node = static_cast<CNode*>(item.release());
-  nodeOrder.emplace_back(node);
-  std::vector<Frame> open{{node, 0}};
-  while (!open.empty()) {
-    Frame& frame = open.back();
-    std::vector<std::unique_ptr<CTreeItem>>& items = frame.node->items_;
-    if (frame.next == items.size()) {
-      items.clear();  // keeps its room for the next part
-      open.pop_back();
+  // Both lists are used from the back, so the subtree goes in in reverse line order: each
+  // node's items from the last to the first, a child node after its own items. Walked without
+  // recursion; the work list keeps its room from one part to the next.
+  walk_.clear();  // empty unless a failed allocation cut the last walk short
+  walk_.push_back(std::unique_ptr<CNode>(static_cast<CNode*>(item.release())));
+  while (!walk_.empty()) {
+    std::vector<std::unique_ptr<CTreeItem>>& items = walk_.back()->items_;
+    if (items.empty()) {  // emptied, with its room kept for the next part
+      nodes_.push_back(std::move(walk_.back()));
+      walk_.pop_back();
       continue;
     }
-    std::unique_ptr<CTreeItem>& item = items[frame.next++];
-    item->parent_ = nullptr;
-    item->positionHint_ = 0;
-    if (item->IsNode()) {
-      auto* child = static_cast<CNode*>(item.release());
-      nodeOrder.emplace_back(child);
-      open.push_back({child, 0});
+    std::unique_ptr<CTreeItem> last = std::move(items.back());
+    items.pop_back();
+    last->parent_ = nullptr;
+    last->positionHint_ = 0;
+    if (last->IsNode()) {
+      walk_.push_back(std::unique_ptr<CNode>(static_cast<CNode*>(last.release())));
     } else {
-      leafOrder.emplace_back(static_cast<CLeaf*>(item.release()));
+      leaves_.push_back(std::unique_ptr<CLeaf>(static_cast<CLeaf*>(last.release())));
     }
   }
-  // Taken from the back, they come out in line order again.
-  leaves_.insert(leaves_.end(), std::make_move_iterator(leafOrder.rbegin()),
-                 std::make_move_iterator(leafOrder.rend()));
-  nodes_.insert(nodes_.end(), std::make_move_iterator(nodeOrder.rbegin()), std::make_move_iterator(nodeOrder.rend()));
 }
 
 std::unique_ptr<CLeaf> TreeItemSpares::leaf(std::string_view name) {

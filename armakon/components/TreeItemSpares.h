@@ -15,9 +15,9 @@ namespace armakon {
 
 class TreeItemSpares {
  public:
-  // Keeps a free-standing item, a node with its whole subtree. Items come back in the order they stood
-  // in (the subtree's lines from top to bottom), so a part of the same layout gets each leaf
-  // back where it was, with room for as long a value text.
+  // Keeps a free-standing item, a node with its whole subtree. Items come back in the order
+  // they stood in (the subtree's lines from top to bottom), so a part of the same layout gets
+  // each leaf back where it was, with room for as long a value text.
   void keep(std::unique_ptr<CTreeItem> item);
   // A free-standing leaf without values, or node without items, of the given name.
   std::unique_ptr<CLeaf> leaf(std::string_view name);
@@ -27,6 +27,8 @@ class TreeItemSpares {
   // Both are used from the back.
   std::vector<std::unique_ptr<CLeaf>> leaves_;
   std::vector<std::unique_ptr<CNode>> nodes_;
+  // The nodes keep() is taking apart.
+  std::vector<std::unique_ptr<CNode>> walk_;
 };
 
 }  // namespace armakon

@@ -172,14 +172,6 @@ unsigned char toByte(std::string_view text) {
 
 }  // namespace
 
-CLeaf::ValueWalk::ValueWalk(const CLeaf* leaf, char foreignSeparator) : leaf_(leaf), foreign_(foreignSeparator) {
-  if (foreign_ == 0) return;
-  const std::string& text = leaf_->text_;
-  foreignCount_ = text.empty() ? 0 : 1 + countOf(text, foreign_);
-  foreignEnd_ = text.size();
-}
-
-
 CLeaf::CLeaf(std::string name, std::string_view text, bool splitText) : CTreeItem(std::move(name)) {
   if (splitText) {
     SetText(text, ':');

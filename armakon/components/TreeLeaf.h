@@ -156,4 +156,13 @@ class CLeaf : public CTreeItem {
   mutable ValueWalk reading_;
 };
 
+// Inline: every read of a leaf starts a walk.
+inline CLeaf::ValueWalk::ValueWalk(const CLeaf* leaf, char foreignSeparator)
+    : leaf_(leaf), foreign_(foreignSeparator) {
+  if (foreign_ == 0) return;
+  const std::string& text = leaf_->text_;
+  foreignCount_ = text.empty() ? 0 : 1 + bytesearch::countOf(text, foreign_);
+  foreignEnd_ = text.size();
+}
+
 }  // namespace armakon

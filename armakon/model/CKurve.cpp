@@ -273,7 +273,11 @@ bool CKurve::read(const CNode* node, const std::string& xName, const std::string
     texts.values.next(text);
     const float y = toCurveValue(ys.values);
     const float x2 = withX2 ? toCurveValue(x2s.values) : 0.0f;
-    m_nodes.emplace_back(x, std::string(text), y, x2);
+    curveNode& node = m_nodes.emplace_back();  // the label copied once, straight into place
+    node.x = x;
+    node.text.assign(text);
+    node.y = y;
+    node.x2 = x2;
   }
   return true;
 }

@@ -1,8 +1,5 @@
 #include "armakon/model/LeafValueReader.h"
 
-#include <cmath>
-#include <limits>
-
 #include "armakon/components/NumberText.h"
 
 namespace armakon::hydVDIArmaturen {
@@ -44,14 +41,6 @@ bool LeafValueReader::next(unsigned char& value) {
   if (!next(wide)) return false;
   value = (wide >= 0 && wide <= 255) ? static_cast<unsigned char>(wide) : 0;
   return true;
-}
-
-float narrowToFloat(double value) noexcept {
-  constexpr double kMax = std::numeric_limits<float>::max();
-  if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
-  if (value > kMax) return std::numeric_limits<float>::infinity();
-  if (value < -kMax) return -std::numeric_limits<float>::infinity();
-  return static_cast<float>(value);
 }
 
 }  // namespace armakon::hydVDIArmaturen

@@ -3,7 +3,9 @@
 // their fields. Missing values leave the target untouched; numbers are read like a data field
 // (leading number, else 0) and never convert out of range.
 
+#include <cmath>
 #include <cstddef>
+#include <limits>
 #include <string>
 
 #include "armakon/components/TreeLeaf.h"
@@ -31,7 +33,13 @@ class LeafValueReader {
 };
 
 // A double narrowed to float without undefined behaviour: beyond the float range it becomes
-// an infinity of the same sign, NaN stays NaN.
-float narrowToFloat(double value) noexcept;
+// an infinity of the same sign, NaN stays NaN. (Inline: curves narrow every value they read.)
+inline float narrowToFloat(double value) noexcept {
+  constexpr double kMax = std::numeric_limits<float>::max();
+  if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
+  if (value > kMax) return std::numeric_limits<float>::infinity();
+  if (value < -kMax) return -std::numeric_limits<float>::infinity();
+  return static_cast<float>(value);
+}
 
 }  // namespace armakon::hydVDIArmaturen

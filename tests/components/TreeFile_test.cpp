@@ -8,6 +8,7 @@
 
 #include "armakon/components/AtomicFile.h"
 #include "armakon/components/TreeFile.h"
+#include "armakon/components/TreeText.h"
 
 namespace armakon {
 namespace {
@@ -66,6 +67,40 @@ TEST(TreeFile, RandomHostileTreesReadBackExactly) {
     CNode third;
     ASSERT_TRUE(third.ReadFromString(again, sep));
     ASSERT_TRUE(third.IsEqualTo(*tree));
+  }
+}
+
+// Taking the root's children one at a time while parsing reuses their items for the children
+// that follow: each taken child and what stays in the root must still be what a whole parse
+// gives, whatever the layouts, escapes and value lists the reused items held before.
+TEST(TreeFile, RootChildrenTakenWhileParsingAreTheWholeParsesChildren) {
+  std::mt19937 rng(1705);
+  for (int round = 0; round < 1000; ++round) {
+    std::unique_ptr<CNode> tree = randomTree(rng);
+    for (int i = 0; i < 4; ++i) tree->AddChild(randomTree(rng));
+    std::string text;
+    ASSERT_TRUE(tree->WriteToString(text));
+    std::vector<std::unique_ptr<CNode>> taken;
+    int seen = 0;
+    std::unique_ptr<CNode> rest = parseTreeText(text, ':', [&](const CNode& child) {
+      if (seen++ % 3 == 1) return false;
+      taken.push_back(child.Clone());
+      return true;
+    });
+    ASSERT_NE(rest, nullptr) << text;
+    std::size_t next = 0;
+    int ordinal = 0;
+    for (CNode* child = tree->GetNextChild(nullptr); child != nullptr; ++ordinal) {
+      CNode* following = tree->GetNextChild(child);
+      if (ordinal % 3 != 1) {
+        ASSERT_LT(next, taken.size());
+        ASSERT_TRUE(taken[next++]->IsEqualTo(*child)) << text;
+        tree->RemoveItem(child);
+      }
+      child = following;
+    }
+    EXPECT_EQ(next, taken.size());
+    ASSERT_TRUE(rest->IsEqualTo(*tree)) << text;
   }
 }
 

@@ -91,6 +91,40 @@ TEST_F(VamFile, ModelWithEveryVariantClassReadsAndWritesBackExactly) {
   EXPECT_EQ(again, original);
 }
 
+// A file is loaded one variant at a time, each variant built from the tree items of the one
+// before: whatever the layouts follow each other in, the model must be the one read from the
+// whole tree.
+TEST_F(VamFile, LoadingVariantByVariantGivesTheModelOfTheWholeTree) {
+  std::vector<std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(fs::path(ARMAKON_SOURCE_DIR) / "data/samples/models")) {
+    if (entry.path().extension() == ".vam") files.push_back(entry.path().string());
+  }
+  // Layouts that change from variant to variant: an escaped separator, a nested node that a
+  // later variant lacks, a child without a variant class, the header after the variants.
+  files.push_back(path("mixed.vam"));
+  ASSERT_TRUE(writeFileAtomically(files.back(), "Modell {\n"
+                                                " THKV {\n  X = A\\:1:0:201\n  AD = a\\:b;c\n  Y =\n"
+                                                "  CK {\n   KVE_F = Stufe:1.0:2.0\n   KVE_S = Stufe:1:2\n   KVW = m:0.1:0.2\n  }\n }\n"
+                                                " Unbekannt {\n  Z {\n   Q = 1\n  }\n }\n"
+                                                " ARM {\n  X = B\n }\n"
+                                                " THKV {\n  Y =\n  X = C:0:201\n  CK {\n   KVW = m:0.5\n  }\n }\n"
+                                                " VER = 2\n X = 201:0:Hersteller\n}\n"));
+  for (const std::string& file : files) {
+    SCOPED_TRACE(file);
+    hydArmaturenModell loaded;
+    ASSERT_TRUE(loaded.loadVAMFile(file));
+    std::unique_ptr<CNode> tree = CNode::ReadFromFile(file);
+    ASSERT_NE(tree, nullptr);
+    hydArmaturenModell read;
+    ASSERT_TRUE(read.read(tree.get()));
+    CNode loadedTree, readTree;
+    loaded.write(&loadedTree);
+    read.write(&readTree);
+    EXPECT_TRUE(loadedTree.IsEqualTo(readTree));
+    EXPECT_GT(loaded.getSize(), 0);
+  }
+}
+
 TEST_F(VamFile, ReadingSkipsChildrenWithoutAVariantClass) {
   CNode root("Modell");
   root.AddLeaf("VER", 1);
@@ -151,6 +185,11 @@ TEST_F(VamFile, LoadFailures) {
 
   ASSERT_TRUE(writeFileAtomically(path("garbage.vam"), "Modell { nicht geschlossen"));
   EXPECT_FALSE(model.loadVAMFile(path("garbage.vam")));
+
+  // Variants read before a malformed line do not stay.
+  ASSERT_TRUE(writeFileAtomically(path("broken.vam"), "Modell {\nVER = 1\nX = 201\nARM {\nX = a\n}\nkaputt\n}\n"));
+  EXPECT_FALSE(model.loadVAMFile(path("broken.vam")));
+  EXPECT_EQ(model.getSize(), 0);
 
   EXPECT_FALSE(model.saveVAMFile(path("no/such/folder/x.vam")));
 }
