@@ -1,11 +1,15 @@
 // Tree-file text on arbitrary bytes. Whatever parses must write back and parse again to the
-// same tree, in every layout.
+// same tree, in every layout; parsed taking the root's children one at a time, it must give the
+// same children and leave the same rest.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "armakon/components/TreeFile.h"
+#include "armakon/components/TreeText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
@@ -25,6 +29,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       while (more) more = leaf->GetNextValue(value, false);
     }
   }
+
+  // Every child the knobs pick is taken while parsing; the rest stays in the root.
+  std::vector<std::unique_ptr<armakon::CNode>> taken;
+  unsigned seen = 0;
+  std::unique_ptr<armakon::CNode> rest = armakon::parseTreeText(text, sep, [&](const armakon::CNode& child) {
+    if (((knobs >> (seen++ % 8)) & 1) == 0) return false;
+    taken.push_back(child.Clone());
+    return true;
+  });
+  if (rest == nullptr) std::abort();
+  std::unique_ptr<armakon::CNode> whole = node.Clone();
+  std::size_t next = 0;
+  seen = 0;
+  for (armakon::CNode* child = whole->GetNextChild(nullptr); child != nullptr;) {
+    armakon::CNode* following = whole->GetNextChild(child);
+    if (((knobs >> (seen++ % 8)) & 1) != 0) {
+      if (next == taken.size() || !taken[next++]->IsEqualTo(*child)) std::abort();
+      whole->RemoveItem(child);
+    }
+    child = following;
+  }
+  if (next != taken.size() || !rest->IsEqualTo(*whole)) std::abort();
 
   std::string written;
   if (!node.WriteToString(written, (knobs & 1) != 0, (knobs & 2) != 0, (knobs & 4) != 0, knobs & 0x18, sep)) {

@@ -1,12 +1,17 @@
 // Reads arbitrary bytes as the tree text of a valve-model file into a valve model, works the
 // model over (copy, queries, texts) and checks that a model that was read writes a tree that
-// reads back into the same tree again.
+// reads back into the same tree again. The bytes loaded as a file, variant by variant, must give
+// the model read from the whole tree, or fail when it fails.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
+#include <unistd.h>
+
+#include "armakon/components/AtomicFile.h"
 #include "armakon/components/TreeNode.h"
 #include "armakon/model/hydArmaturenModell.h"
 
@@ -48,15 +53,32 @@ void exercise(const hydArmaturenModell& model) {
   }
 }
 
+// The file the bytes are loaded from: one per process, removed when it ends.
+struct ScratchFile {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("fuzz_vam_file_" + std::to_string(::getpid()) + ".vam")).string();
+  ~ScratchFile() {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+  }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   CNode root("");
-  if (!root.ReadFromString(text, ':')) return 0;
-
   hydArmaturenModell model;
-  if (!model.read(&root)) return 0;
+  const bool read = root.ReadFromString(text, ':') && model.read(&root);
+
+  // Loaded as a file, variant by variant: the same model where the root is a model's.
+  static const ScratchFile scratch;
+  check(armakon::writeFileAtomically(scratch.path, text));
+  hydArmaturenModell loaded;
+  const bool isModel = read && root.GetName() == "Modell";
+  check(loaded.loadVAMFile(scratch.path) == isModel);
+  if (isModel) check(treeText(loaded) == treeText(model));
+  if (!read) return 0;
   exercise(model);
 
   // Reading normalises (numbers go through their fields' types); from the first written tree
