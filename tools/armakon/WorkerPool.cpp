@@ -55,31 +55,31 @@ WorkerPool::~WorkerPool() {
 }
 
 void WorkerPool::run(const Finished& finished) {
-  std::size_t next = 0;
   for (;;) {
-    // Every idle worker gets the next job; more workers start while jobs wait.
-    while (next < jobCount_) {
-      auto idle = std::find_if(workers_.begin(), workers_.end(), [](const Worker& w) { return !w.job; });
-      if (idle == workers_.end()) {
-        if (workers_.size() >= maxWorkers_) break;
-        if (!start()) {
-          if (!workers_.empty()) break;  // the running ones carry on
-          finished(next++, {Outcome::Kind::NoWorker, {}});
-          continue;
-        }
-        idle = workers_.end() - 1;
+    // Every worker is kept supplied; more workers start while jobs wait.
+    for (auto it = workers_.begin(); it != workers_.end();) {
+      if (supply(*it)) {
+        ++it;
+      } else {
+        bury(*it, finished);
+        it = workers_.erase(it);
       }
-      if (!assign(*idle, next)) {
-        stop(*idle);
-        workers_.erase(idle);
-        finished(next, {Outcome::Kind::WorkerDied, {}});
+    }
+    while (jobsLeft() && workers_.size() < maxWorkers_) {
+      if (!start()) {
+        if (!workers_.empty()) break;  // the running ones carry on
+        finished(takeJob(), {Outcome::Kind::NoWorker, {}});
+        continue;
       }
-      ++next;
+      if (!supply(workers_.back())) {
+        bury(workers_.back(), finished);
+        workers_.pop_back();
+      }
     }
 
     std::vector<pollfd> busy;
     for (const Worker& worker : workers_) {
-      if (worker.job) busy.push_back({worker.socket, POLLIN, 0});
+      if (!worker.jobs.empty()) busy.push_back({worker.socket, POLLIN, 0});
     }
     if (busy.empty()) break;  // every job handed out has ended, and none is left
     if (::poll(busy.data(), busy.size(), -1) < 0) {
@@ -92,7 +92,7 @@ void WorkerPool::run(const Finished& finished) {
       if (polled == busy.end() || polled->revents == 0 || receive(*it, finished)) {
         ++it;
       } else {
-        stop(*it);
+        bury(*it, finished);
         it = workers_.erase(it);
       }
     }
@@ -130,41 +130,67 @@ void WorkerPool::serve(int socket) {
   for (;;) {
     JobNumber job = 0;
     if (!receiveAll(socket, reinterpret_cast<char*>(&job), sizeof job)) ::_exit(0);  // no more jobs
+    // Length and text in one message: the parent wakes once per result.
     const std::string result = work_(static_cast<std::size_t>(job));
     const ResultSize size = static_cast<ResultSize>(result.size());
-    if (!sendAll(socket, reinterpret_cast<const char*>(&size), sizeof size) ||
-        !sendAll(socket, result.data(), size)) {
-      ::_exit(2);
-    }
+    std::string message(reinterpret_cast<const char*>(&size), sizeof size);
+    message.append(result, 0, size);
+    if (!sendAll(socket, message.data(), message.size())) ::_exit(2);
   }
 }
 
-bool WorkerPool::assign(Worker& worker, std::size_t job) {
-  const JobNumber number = job;
-  if (!sendAll(worker.socket, reinterpret_cast<const char*>(&number), sizeof number)) return false;
-  worker.job = job;
-  return true;
+bool WorkerPool::jobsLeft() const { return !givenBack_.empty() || nextJob_ < jobCount_; }
+
+std::size_t WorkerPool::takeJob() {
+  if (givenBack_.empty()) return nextJob_++;
+  const std::size_t job = givenBack_.front();
+  givenBack_.pop_front();
+  return job;
+}
+
+bool WorkerPool::supply(Worker& worker) {
+  for (;;) {
+    const std::size_t waiting = givenBack_.size() + (jobCount_ - nextJob_);
+    const std::size_t wanted = waiting > workers_.size() ? 2 : 1;
+    if (waiting == 0 || worker.jobs.size() >= wanted) return true;
+    // The job counts as the worker's even when handing it over fails: a worker that cannot
+    // take its first job thereby uses it up, so that a batch ends even when every fresh worker
+    // dies at once.
+    worker.jobs.push_back(takeJob());
+    const JobNumber number = worker.jobs.back();
+    if (!sendAll(worker.socket, reinterpret_cast<const char*>(&number), sizeof number)) return false;
+  }
 }
 
 bool WorkerPool::receive(Worker& worker, const Finished& finished) {
   char buffer[4096];
   const ssize_t n = ::recv(worker.socket, buffer, sizeof buffer, 0);
   if (n < 0 && errno == EINTR) return true;
-  if (n <= 0) {
-    finished(*worker.job, {Outcome::Kind::WorkerDied, {}});
-    return false;
-  }
+  if (n <= 0) return false;
   worker.received.append(buffer, static_cast<std::size_t>(n));
-  if (worker.received.size() < sizeof(ResultSize)) return true;
-  ResultSize size = 0;
-  std::memcpy(&size, worker.received.data(), sizeof size);
-  if (worker.received.size() < sizeof size + size) return true;
-  const std::size_t job = *worker.job;
-  worker.job.reset();
-  Outcome outcome{Outcome::Kind::Done, worker.received.substr(sizeof size, size)};
-  worker.received.clear();
-  finished(job, outcome);
-  return true;
+  // A worker that holds two jobs may have sent both results by now.
+  for (;;) {
+    ResultSize size = 0;
+    if (worker.received.size() < sizeof size) return true;
+    std::memcpy(&size, worker.received.data(), sizeof size);
+    if (worker.received.size() < sizeof size + size) return true;
+    if (worker.jobs.empty()) return false;  // a result for no job: the worker is not ours to trust
+    const std::size_t job = worker.jobs.front();
+    worker.jobs.pop_front();
+    const Outcome outcome{Outcome::Kind::Done, worker.received.substr(sizeof size, size)};
+    worker.received.erase(0, sizeof size + size);
+    finished(job, outcome);
+  }
+}
+
+void WorkerPool::bury(Worker& worker, const Finished& finished) {
+  stop(worker);
+  if (worker.jobs.empty()) return;
+  const std::size_t died = worker.jobs.front();
+  worker.jobs.pop_front();
+  givenBack_.insert(givenBack_.begin(), worker.jobs.begin(), worker.jobs.end());
+  worker.jobs.clear();
+  finished(died, {Outcome::Kind::WorkerDied, {}});
 }
 
 void WorkerPool::stop(Worker& worker) {
