@@ -26,8 +26,8 @@ TEST(WorkerPool, EveryJobEndsOnceAndOnlyCrashedJobsAreLost) {
       {"one worker", 7, 1, {}},
       {"more workers than jobs", 3, 8, {}},
       {"results longer than one read", 5, 2, {}},
-      // A lone worker always holds the next job when it dies: that job must still run.
-      {"the job held next survives its worker", 6, 1, {2}},
+      // A lone worker's death must not end the batch: a fresh worker takes the jobs left.
+      {"a fresh worker takes over", 6, 1, {2}},
       {"crashes back to back", 9, 2, {3, 4, 5}},
       {"the first and the last job crash", 5, 2, {0, 4}},
       {"every job crashes", 4, 2, {0, 1, 2, 3}},

@@ -1,26 +1,25 @@
 #pragma once
 // Worker processes for the batch check: a few long-lived processes that take job after job.
 //
-// Each worker is forked once and then runs job after job: the parent hands it job numbers
-// through a socket, the worker answers each with the job's result text. A process per job
-// would pay for its start and, above all, for faulting in all the memory a job uses afresh
-// every time; a worker reuses its memory from one job to the next, and its memory still stays
-// bounded by the largest job it ran.
+// Each worker is forked once and then runs job after job. A process per job would pay for its
+// start and, above all, for faulting in all the memory a job uses afresh every time; a worker
+// reuses its memory from one job to the next, and its memory still stays bounded by the
+// largest job it ran.
 //
-// A worker holds the job it runs and the next one: when it sends a result it goes straight on,
-// instead of idling until the parent has been scheduled to hand it more. On a machine whose
-// cores are all busy with workers, that wait is most of what keeps the workers from scaling.
-// Near the end of the batch a worker gets only one job at a time, so that no job queues behind
-// another while a worker has nothing to do.
+// The workers take their jobs themselves, from a job counter in memory they share with the
+// parent, and send each result through a socket of their own. No worker ever waits for the
+// parent to hand it work, and while many jobs remain the parent collects results a few at a
+// time: on a machine whose cores are all busy with workers, every time the parent is woken
+// is time taken from a worker.
 //
 // A worker that dies (a crash in a job) takes only the job it was running with it: that job
-// ends without a result, the job it held next goes to another worker, and a fresh worker takes
-// its place for the jobs that remain.
+// ends without a result and a fresh worker takes its place for the jobs that remain.
 
 #include <sys/types.h>
 
+#include <atomic>
 #include <cstddef>
-#include <deque>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -49,32 +48,37 @@ class WorkerPool {
   void run(const Finished& finished);
 
  private:
+  using Counter = std::atomic<std::uint64_t>;
   struct Worker {
     pid_t pid = -1;
-    int socket = -1;                // the parent's end
-    std::deque<std::size_t> jobs;  // handed to it, in the order it runs them; front: running
-    std::string received;           // result bytes read and not yet taken
+    int socket = -1;      // the parent's end
+    unsigned seat = 0;    // which of the shared "running" counters is its own
+    std::string received;  // result bytes read and not yet taken
   };
 
+  // The counters shared with the workers: the next job to take, and per seat the job its
+  // worker took last.
+  Counter& nextJob() const { return shared_[0]; }
+  Counter& runningOn(unsigned seat) const { return shared_[1 + seat]; }
+  bool jobsUntaken() const;
+
   bool start();
-  [[noreturn]] void serve(int socket);
-  // The next job to hand out: one given back by a dead worker first, then the next new one.
-  bool jobsLeft() const;
-  std::size_t takeJob();
-  // Hands jobs to the worker until it holds as many as it should; false when it is gone.
-  bool supply(Worker& worker);
-  // Reads what the worker sent; true when the worker is still usable.
+  [[noreturn]] void serve(int socket, unsigned seat);
+  // Reads what the worker sent; true when the worker is still there.
   bool receive(Worker& worker, const Finished& finished);
-  // Ends a worker that is gone: the job it ran died with it, the others are handed out again.
+  // A worker that is gone: the job it was running, if any, ends without a result.
   void bury(Worker& worker, const Finished& finished);
   void stop(Worker& worker);
+  void end(std::size_t job, const Outcome& outcome, const Finished& finished);
 
   std::size_t jobCount_;
   unsigned maxWorkers_;
   Work work_;
+  Counter* shared_ = nullptr;  // null when the shared memory could not be had
   std::vector<Worker> workers_;
-  std::size_t nextJob_ = 0;
-  std::deque<std::size_t> givenBack_;
+  std::vector<bool> ended_;
+  std::size_t endedCount_ = 0;
+  std::size_t startsLeft_ = 0;
 };
 
 }  // namespace armakon::tool
