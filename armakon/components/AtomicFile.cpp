@@ -87,6 +87,29 @@ bool followLinks(const fs::path& path, fs::path& target) {
   }
 }
 
+// Holds the file a write replaces open until the replacement stands. A rename that replaces
+// a file deletes the old one inside the rename, while the folder is locked, unless the file
+// is still open somewhere; on a disk that discards freed blocks, that deletion waits for the
+// disk, and nobody else can create or rename a file in the folder meanwhile. Held open, the
+// old file is deleted when it is let go, after the folder is unlocked: batch workers writing
+// reports into one folder then do not queue behind each other's deletions.
+class ReplacedFileHold {
+ public:
+  // Holds nothing when nothing is replaced.
+  ReplacedFileHold(bool replaces, const fs::path& path)
+      : fd_(replaces ? ::open(path.c_str(), O_PATH | O_CLOEXEC) : -1) {}
+  ~ReplacedFileHold() {
+    const int reason = errno;
+    if (fd_ >= 0) ::close(fd_);
+    errno = reason;
+  }
+  ReplacedFileHold(const ReplacedFileHold&) = delete;
+  ReplacedFileHold& operator=(const ReplacedFileHold&) = delete;
+
+ private:
+  int fd_;
+};
+
 // Removes the temporary file without losing the errno of the step that failed.
 bool discard(const fs::path& temp) {
   const int reason = errno;
@@ -120,7 +143,9 @@ bool writeFileAtomically(const fs::path& path, std::string_view content, FileSyn
     errno = reason;
     return discard(temp);
   }
-  if (::close(fd) != 0 || ::rename(temp.c_str(), target.c_str()) != 0) return discard(temp);
+  if (::close(fd) != 0) return discard(temp);
+  const ReplacedFileHold replaced(replaces, target);
+  if (::rename(temp.c_str(), target.c_str()) != 0) return discard(temp);
   return true;
 }
 

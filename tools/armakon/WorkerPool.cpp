@@ -1,6 +1,7 @@
 #include "tools/armakon/WorkerPool.h"
 
 #include <poll.h>
+#include <sys/mman.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,16 +11,22 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <utility>
 
 namespace armakon::tool {
 
 namespace {
 
-// The parent sends a job number; the worker answers with the length of the result text and
-// the text. Both ends are processes of this program, so the numbers travel in memory layout.
+// A worker sends each result as the job's number, the length of the result text and the text.
+// Both ends are processes of this program, so the numbers travel in memory layout.
 using JobNumber = std::uint64_t;
 using ResultSize = std::uint32_t;
+
+constexpr std::uint64_t kNoJob = ~std::uint64_t{0};
+// How long the parent lets results gather while many jobs are open: long enough to take
+// several results at one wake, short enough for the progress bar to move smoothly.
+constexpr useconds_t kGatherMicroseconds = 10000;
 
 // MSG_NOSIGNAL: a peer that has gone away makes the call fail instead of killing the process.
 bool sendAll(int socket, const char* data, std::size_t size) {
@@ -33,75 +40,70 @@ bool sendAll(int socket, const char* data, std::size_t size) {
   return true;
 }
 
-// False at the end of the stream or on an error.
-bool receiveAll(int socket, char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::recv(socket, data, size, 0);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 }  // namespace
 
 WorkerPool::WorkerPool(std::size_t jobCount, unsigned workers, Work work)
-    : jobCount_(jobCount), maxWorkers_(std::max(1u, workers)), work_(std::move(work)) {}
+    : jobCount_(jobCount), maxWorkers_(std::max(1u, workers)), work_(std::move(work)) {
+  static_assert(Counter::is_always_lock_free, "counters shared between processes must not hide a lock");
+  const std::size_t bytes = sizeof(Counter) * (1 + maxWorkers_);
+  void* memory = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+  if (memory == MAP_FAILED) return;
+  shared_ = static_cast<Counter*>(memory);
+  for (std::size_t i = 0; i <= maxWorkers_; ++i) new (&shared_[i]) Counter(i == 0 ? 0 : kNoJob);
+}
 
 WorkerPool::~WorkerPool() {
   for (Worker& worker : workers_) stop(worker);
+  if (shared_ != nullptr) ::munmap(shared_, sizeof(Counter) * (1 + maxWorkers_));
 }
 
-void WorkerPool::run(const Finished& finished) {
-  std::size_t next = 0;
-  for (;;) {
-    // Every idle worker gets the next job; more workers start while jobs wait.
-    while (next < jobCount_) {
-      auto idle = std::find_if(workers_.begin(), workers_.end(), [](const Worker& w) { return !w.job; });
-      if (idle == workers_.end()) {
-        if (workers_.size() >= maxWorkers_) break;
-        if (!start()) {
-          if (!workers_.empty()) break;  // the running ones carry on
-          finished(next++, {Outcome::Kind::NoWorker, {}});
-          continue;
-        }
-        idle = workers_.end() - 1;
-      }
-      if (!assign(*idle, next)) {
-        stop(*idle);
-        workers_.erase(idle);
-        finished(next, {Outcome::Kind::WorkerDied, {}});
-      }
-      ++next;
-    }
+bool WorkerPool::jobsUntaken() const { return shared_ == nullptr || nextJob().load() < jobCount_; }
 
-    std::vector<pollfd> busy;
-    for (const Worker& worker : workers_) {
-      if (worker.job) busy.push_back({worker.socket, POLLIN, 0});
-    }
-    if (busy.empty()) break;  // every job handed out has ended, and none is left
-    if (::poll(busy.data(), busy.size(), -1) < 0) {
+void WorkerPool::run(const Finished& finished) {
+  ended_.assign(jobCount_, false);
+  endedCount_ = 0;
+  startsLeft_ = maxWorkers_;
+  for (;;) {
+    // Workers start while jobs wait to be taken, fresh ones in the seats of those that died.
+    while (jobsUntaken() && workers_.size() < maxWorkers_ && startsLeft_ > 0 && start()) --startsLeft_;
+    if (workers_.empty()) break;
+
+    std::vector<pollfd> polled;
+    for (const Worker& worker : workers_) polled.push_back({worker.socket, POLLIN, 0});
+    if (::poll(polled.data(), polled.size(), -1) < 0) {
       if (errno == EINTR) continue;
-      // Polling failed: every busy worker is read, each read waiting for its worker.
-      for (pollfd& polled : busy) polled.revents = POLLIN;
+      // Polling failed: every worker is read, each read waiting for its worker.
+      for (pollfd& p : polled) p.revents = POLLIN;
     }
-    for (auto it = workers_.begin(); it != workers_.end();) {
-      const auto polled = std::find_if(busy.begin(), busy.end(), [&](const pollfd& p) { return p.fd == it->socket; });
-      if (polled == busy.end() || polled->revents == 0 || receive(*it, finished)) {
+    std::size_t index = 0;
+    for (auto it = workers_.begin(); it != workers_.end(); ++index) {
+      if (polled[index].revents == 0 || receive(*it, finished)) {
         ++it;
       } else {
-        stop(*it);
+        bury(*it, finished);
         it = workers_.erase(it);
       }
     }
+    // While more jobs are open than workers run, the results are left to gather for a moment;
+    // the last ones are taken as they come, so the batch ends as soon as its last job does.
+    if (!workers_.empty() && jobCount_ - endedCount_ > workers_.size()) ::usleep(kGatherMicroseconds);
   }
-  for (Worker& worker : workers_) stop(worker);
-  workers_.clear();
+  // The jobs no worker could take end without one; a job taken by a worker that died before
+  // its seat said so ends as that worker's.
+  while (shared_ != nullptr && jobsUntaken()) {
+    const std::uint64_t job = nextJob().fetch_add(1);
+    if (job < jobCount_) end(static_cast<std::size_t>(job), {Outcome::Kind::NoWorker, {}}, finished);
+  }
+  for (std::size_t job = 0; job < jobCount_; ++job) {
+    if (!ended_[job]) end(job, {shared_ == nullptr ? Outcome::Kind::NoWorker : Outcome::Kind::WorkerDied, {}}, finished);
+  }
 }
 
 bool WorkerPool::start() {
+  if (shared_ == nullptr) return false;
+  unsigned seat = 0;
+  while (std::any_of(workers_.begin(), workers_.end(), [&](const Worker& w) { return w.seat == seat; })) ++seat;
+  runningOn(seat).store(kNoJob);
   int sockets[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM, 0, sockets) != 0) return false;
   std::fflush(stdout);
@@ -114,57 +116,77 @@ bool WorkerPool::start() {
   }
   if (pid == 0) {
     ::close(sockets[0]);
-    // The other workers must see the end of their stream when the parent closes its end.
+    // The parent must see the end of a worker's stream when that worker ends.
     for (const Worker& other : workers_) ::close(other.socket);
-    serve(sockets[1]);
+    serve(sockets[1], seat);
   }
   ::close(sockets[1]);
   Worker worker;
   worker.pid = pid;
   worker.socket = sockets[0];
+  worker.seat = seat;
   workers_.push_back(std::move(worker));
   return true;
 }
 
-void WorkerPool::serve(int socket) {
+void WorkerPool::serve(int socket, unsigned seat) {
   for (;;) {
-    JobNumber job = 0;
-    if (!receiveAll(socket, reinterpret_cast<char*>(&job), sizeof job)) ::_exit(0);  // no more jobs
+    const std::uint64_t job = nextJob().fetch_add(1);
+    if (job >= jobCount_) ::_exit(0);  // no more jobs
+    runningOn(seat).store(job);
     const std::string result = work_(static_cast<std::size_t>(job));
+    // Job, length and text in one message: the parent is woken once per result.
+    const JobNumber number = job;
     const ResultSize size = static_cast<ResultSize>(result.size());
-    if (!sendAll(socket, reinterpret_cast<const char*>(&size), sizeof size) ||
-        !sendAll(socket, result.data(), size)) {
-      ::_exit(2);
-    }
+    std::string message(reinterpret_cast<const char*>(&number), sizeof number);
+    message.append(reinterpret_cast<const char*>(&size), sizeof size);
+    message.append(result, 0, size);
+    if (!sendAll(socket, message.data(), message.size())) ::_exit(2);
   }
-}
-
-bool WorkerPool::assign(Worker& worker, std::size_t job) {
-  const JobNumber number = job;
-  if (!sendAll(worker.socket, reinterpret_cast<const char*>(&number), sizeof number)) return false;
-  worker.job = job;
-  return true;
 }
 
 bool WorkerPool::receive(Worker& worker, const Finished& finished) {
-  char buffer[4096];
-  const ssize_t n = ::recv(worker.socket, buffer, sizeof buffer, 0);
-  if (n < 0 && errno == EINTR) return true;
-  if (n <= 0) {
-    finished(*worker.job, {Outcome::Kind::WorkerDied, {}});
-    return false;
+  // Everything the worker has sent so far; results of several jobs may have gathered.
+  bool open = true;
+  for (int flags = 0;; flags = MSG_DONTWAIT) {
+    char buffer[4096];
+    const ssize_t n = ::recv(worker.socket, buffer, sizeof buffer, flags);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
+    if (n <= 0) {
+      open = false;
+      break;
+    }
+    worker.received.append(buffer, static_cast<std::size_t>(n));
   }
-  worker.received.append(buffer, static_cast<std::size_t>(n));
-  if (worker.received.size() < sizeof(ResultSize)) return true;
-  ResultSize size = 0;
-  std::memcpy(&size, worker.received.data(), sizeof size);
-  if (worker.received.size() < sizeof size + size) return true;
-  const std::size_t job = *worker.job;
-  worker.job.reset();
-  Outcome outcome{Outcome::Kind::Done, worker.received.substr(sizeof size, size)};
-  worker.received.clear();
+  constexpr std::size_t header = sizeof(JobNumber) + sizeof(ResultSize);
+  while (worker.received.size() >= header) {
+    JobNumber job = 0;
+    ResultSize size = 0;
+    std::memcpy(&job, worker.received.data(), sizeof job);
+    std::memcpy(&size, worker.received.data() + sizeof job, sizeof size);
+    if (worker.received.size() < header + size) break;
+    // A result for a job that is not open: the worker is not to be trusted any further.
+    if (job >= jobCount_ || ended_[job]) return false;
+    end(job, {Outcome::Kind::Done, worker.received.substr(header, size)}, finished);
+    worker.received.erase(0, header + size);
+  }
+  return open;
+}
+
+void WorkerPool::bury(Worker& worker, const Finished& finished) {
+  stop(worker);
+  const std::uint64_t job = runningOn(worker.seat).load();
+  if (job < jobCount_ && !ended_[job]) end(static_cast<std::size_t>(job), {Outcome::Kind::WorkerDied, {}}, finished);
+}
+
+void WorkerPool::end(std::size_t job, const Outcome& outcome, const Finished& finished) {
+  ended_[job] = true;
+  ++endedCount_;
+  // Only a worker lost in a job is replaced, so that workers that die before they take any
+  // job cannot keep the batch starting new ones for ever.
+  if (outcome.kind == Outcome::Kind::WorkerDied) ++startsLeft_;
   finished(job, outcome);
-  return true;
 }
 
 void WorkerPool::stop(Worker& worker) {
