@@ -54,7 +54,7 @@ bool findRegulator(ArmaturenModellSpan list, const RegulatorRequest& request, AR
 
   // One pass over the regulators of the kind (variants from the last to the first) that pass
   // the class, size and flow tests; takes those whose setpoint range the test accepts.
-  auto collect = [&](Candidates& candidates, auto&& acceptsSetpointRange) {
+  auto collect = [&](SizingCandidates& candidates, auto&& acceptsSetpointRange) {
     forEachVariantOfKind(list, kind, true, [&](const hydArmatur& variant) {
       const hydArmaturDDR* regulator = request.withFlowPart ? asKind<hydArmaturDDRDFR>(&variant)
                                                             : asKind<hydArmaturDDR>(&variant);
@@ -73,7 +73,7 @@ bool findRegulator(ArmaturenModellSpan list, const RegulatorRequest& request, AR
     });
   };
 
-  Candidates candidates(candidateCapacity(list));
+  SizingCandidates candidates(candidateCapacity(list));
   collect(candidates, [dp](float low, float high) {
     return roundsTo(low, 0, Rounded::AtMost, dp) && roundsTo(high, 0, Rounded::AtLeast, dp);
   });

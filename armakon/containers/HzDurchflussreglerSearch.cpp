@@ -76,7 +76,7 @@ bool findFlowLimitingValve(ArmaturenModellSpan list, double flow, ARMATUR& recor
     });
   };
 
-  Candidates candidates(candidateCapacity(list));
+  SizingCandidates candidates(candidateCapacity(list));
   forEachEligible([&](const Variant& v) {
     if (roundsTo(Family::flowMin(v), 3, Rounded::AtMost, k) && roundsTo(Family::flowMax(v), 3, Rounded::AtLeast, k)) {
       candidates.add(&v);

@@ -153,7 +153,7 @@ bool HzArmaturContainer::findEinrohrVerschraubungEx(ArmaturenModellSpan list, do
   if (s < 0.0 || s > 1.0) return false;
 
   const ShareBand band(s, kvHK);
-  Candidates candidates(candidateCapacity(list));
+  SizingCandidates candidates(candidateCapacity(list));
   std::vector<bool> reaches;
   reaches.reserve(candidates.variants.capacity());
   std::size_t reaching = 0;

@@ -6,16 +6,15 @@
 // Host network calculations run these searches per component and iteration, so the walks
 // read the variants in place and a search allocates no more than its candidate arrays.
 
-#include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <typeinfo>
 
 #include "armakon/containers/ARMATUR.h"
 #include "armakon/containers/ArmaturenModell.h"
 #include "armakon/containers/HydraulicFormulas.h"
 #include "armakon/containers/RnArmaturContainer.h"
+#include "armakon/containers/SizingCandidates.h"
 #include "armakon/containers/enArmaturenTyp.h"
 #include "armakon/model/hydArmatur.h"
 
@@ -68,34 +67,6 @@ inline bool passesKeepDim(const hydVDIArmaturen::hydArmatur& variant, const ARMA
 
 // What every search form reports: the record names a variant.
 inline bool recordNamesVariant(const ARMATUR& record) { return record.modellId >= 1 && record.dimension > 0; }
-
-// The candidates of one search and the range of their dimensions.
-struct Candidates {
-  ArmaturArray variants;
-  int minDim = std::numeric_limits<int>::max();
-  int maxDim = std::numeric_limits<int>::min();
-
-  explicit Candidates(std::size_t capacity) { variants.reserve(capacity); }
-
-  void add(const hydVDIArmaturen::hydArmatur* variant) {
-    variants.push_back(variant);
-    minDim = std::min(minDim, variant->getDimension());
-    maxDim = std::max(maxDim, variant->getDimension());
-  }
-  bool empty() const { return variants.empty(); }
-  // The dimension range of the candidates that are left now.
-  void recomputeRange() {
-    minDim = std::numeric_limits<int>::max();
-    maxDim = std::numeric_limits<int>::min();
-    for (const hydVDIArmaturen::hydArmatur* variant : variants) {
-      minDim = std::min(minDim, variant->getDimension());
-      maxDim = std::max(maxDim, variant->getDimension());
-    }
-  }
-  // Keeps the candidates of the wanted size, judged by the range noted so far (see
-  // RnArmaturContainer::sortOut).
-  void narrowTo(int wanted) { RnArmaturContainer::sortOut(minDim, maxDim, wanted, variants); }
-};
 
 // A generous first capacity for the candidates of a list: one per entry and a few sizes each.
 inline std::size_t candidateCapacity(ArmaturenModellSpan list) { return list.size() * 4 + 4; }

@@ -7,13 +7,12 @@
 // per component and iteration, so the walks read the variants in place: one candidate array
 // per call and no other allocation.
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "armakon/components/hydStrUtil.h"
 #include "armakon/containers/HydraulicFormulas.h"
 #include "armakon/containers/RnArmaturContainer.h"
+#include "armakon/containers/SizingCandidates.h"
 #include "armakon/containers/SettingSearch.h"
 #include "armakon/model/CKurve.h"
 #include "armakon/model/hydArmaturTHKV.h"
@@ -25,33 +24,15 @@ using hydVDIArmaturen::hydArmaturTHKV;
 
 namespace {
 
-// The candidates of one search and the range of their dimensions.
-struct Candidates {
-  ArmaturArray variants;
-  int minDim = std::numeric_limits<int>::max();
-  int maxDim = std::numeric_limits<int>::min();
-
-  explicit Candidates(std::size_t capacity) { variants.reserve(capacity); }
-
-  void add(const hydArmatur* variant) {
-    variants.push_back(variant);
-    minDim = std::min(minDim, variant->getDimension());
-    maxDim = std::max(maxDim, variant->getDimension());
-  }
-  bool empty() const { return variants.empty(); }
-  // Keeps the candidates of the wanted size (see RnArmaturContainer::sortOut).
-  void narrowTo(int wanted) { RnArmaturContainer::sortOut(minDim, maxDim, wanted, variants); }
-};
-
 // A variant with a stated kv range (both limits above zero).
 bool hasKvRange(const hydArmatur& variant) { return variant.getKvmin() > 0.0 && variant.getKvmax() > 0.0; }
 
 // From every global entry of the kind, the variant nearest to the wanted size, when it has a
 // kv range and passes the filter.
 template <class Filter>
-Candidates adjustableCandidates(const ArmaturenModellListe& global, enArmaturenTyp kind, int dimension,
+SizingCandidates adjustableCandidates(const ArmaturenModellListe& global, enArmaturenTyp kind, int dimension,
                                 Filter accepts) {
-  Candidates candidates(global.size());
+  SizingCandidates candidates(global.size());
   for (const auto& entry : global) {
     if (entry->getTyp() != kind) continue;
     const hydArmatur* variant = entry->findNearestArmatur(dimension);
@@ -73,7 +54,7 @@ bool RnArmaturContainer::findGlobalFestwiderstand(const std::string& name, enArm
   const ArmaturenModellListe& global = getGlobalList();
   if (global.empty()) return false;
 
-  Candidates candidates(global.size());
+  SizingCandidates candidates(global.size());
   for (const auto& entry : global) {
     if (entry->getTyp() != kind) continue;
     if (!name.empty() && !hydStrUtil::EqualsNoCase(entry->getGruppe(), name)) continue;
@@ -118,7 +99,7 @@ bool RnArmaturContainer::findGlobalVariablenWiderstand_BestArm(double kv, enArma
   record.einstellung = -1;
   const ArmaturenModellListe& global = getGlobalList();
 
-  Candidates candidates =
+  SizingCandidates candidates =
       adjustableCandidates(global, kind, record.dimension, [](const hydArmatur&) { return true; });
   if (candidates.empty()) return false;
   candidates.narrowTo(record.dimension);
@@ -181,7 +162,7 @@ bool RnArmaturContainer::findGlobalVariablesTHKV(double kv, double kvPreferredMa
   record.einstellung = -1;
   const ArmaturenModellListe& global = getGlobalList();
 
-  Candidates candidates = adjustableCandidates(global, HZ_THERMOSTATVENTIL, record.dimension, [](const hydArmatur& v) {
+  SizingCandidates candidates = adjustableCandidates(global, HZ_THERMOSTATVENTIL, record.dimension, [](const hydArmatur& v) {
     return v.IsKindOf(hydArmaturTHKV::GetThisClass());
   });
   if (candidates.empty()) return false;

@@ -3,13 +3,12 @@
 // range of its dimensions, the typed view of a variant and the success test of a search.
 // Internal to the TwArmaturContainer sources.
 
-#include <algorithm>
 #include <cstdint>
-#include <limits>
 
 #include "armakon/containers/ARMATUR.h"
 #include "armakon/containers/ArmaturenModell.h"
 #include "armakon/containers/RnArmaturContainer.h"
+#include "armakon/containers/SizingCandidates.h"
 #include "armakon/model/hydArmatur.h"
 
 namespace armakon::twsizing {
@@ -35,22 +34,6 @@ inline std::int64_t dimensionDistance(int a, int b) {
   const std::int64_t d = static_cast<std::int64_t>(a) - static_cast<std::int64_t>(b);
   return d < 0 ? -d : d;
 }
-
-// The candidates of one search and the range of their dimensions.
-struct Candidates {
-  ArmaturArray variants;
-  int minDim = std::numeric_limits<int>::max();
-  int maxDim = std::numeric_limits<int>::min();
-
-  void add(const hydArmatur* variant) {
-    variants.push_back(variant);
-    minDim = std::min(minDim, variant->getDimension());
-    maxDim = std::max(maxDim, variant->getDimension());
-  }
-  bool empty() const { return variants.empty(); }
-  // Keeps the candidates of the wanted size (see RnArmaturContainer::sortOut).
-  void narrowTo(int wanted) { RnArmaturContainer::sortOut(minDim, maxDim, wanted, variants); }
-};
 
 // Calls visit(entry, variant) for every variant of the entries of `kind`, entries and
 // variants each walked in the given direction.

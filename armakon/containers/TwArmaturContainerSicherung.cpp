@@ -19,7 +19,6 @@ using hydVDIArmaturen::CKurve;
 using hydVDIArmaturen::hydArmatur;
 using hydVDIArmaturen::hydArmaturSicherung;
 using twsizing::asTyped;
-using twsizing::Candidates;
 using twsizing::forEachVariantOfKind;
 using twsizing::passesKeepDim;
 using twsizing::recordNamesVariant;
@@ -56,7 +55,7 @@ bool TwArmaturContainer::findSicherungEx(ArmaturenModellSpan list, double Q, ARM
   const double q = Round(Q, 3);
 
   // Entries in list order, each one's variants from the last to the first.
-  Candidates candidates;
+  SizingCandidates candidates;
   forEachVariantOfKind(list, kind, false, true, [&](const ArmaturenModell&, const hydArmatur& v) {
     const hydArmaturSicherung* fitting = asTyped<hydArmaturSicherung>(v);
     if (fitting == nullptr || !passesKeepDim(*fitting, record, keepDim)) return;

@@ -15,7 +15,6 @@ namespace armakon {
 using hydVDIArmaturen::hydArmatur;
 using hydVDIArmaturen::hydArmaturZaehler;
 using twsizing::asTyped;
-using twsizing::Candidates;
 using twsizing::dimensionDistance;
 using twsizing::forEachVariantOfKind;
 using twsizing::passesKeepDim;
@@ -35,7 +34,7 @@ bool TwArmaturContainer::findZaehlerEx(ArmaturenModellSpan list, hydArmaturZaehl
   if (Q < kFormulaEpsilon) return false;
 
   // Entries and their variants, each from the last to the first.
-  Candidates candidates;
+  SizingCandidates candidates;
   forEachVariantOfKind(list, TW_WASSERZAEHLER, true, true, [&](const ArmaturenModell& entry, const hydArmatur& v) {
     const hydArmaturZaehler* meter = asTyped<hydArmaturZaehler>(v);
     if (meter == nullptr || !passesKeepDim(*meter, record, keepDim)) return;
