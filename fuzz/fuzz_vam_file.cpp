@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Loaded as a file, variant by variant: the same model where the root is a model's.
   static const ScratchFile scratch;
-  check(armakon::writeFileAtomically(scratch.path, text));
+  check(armakon::writeFileAtomically(scratch.path, text, armakon::FileSync::Deferred));
   hydArmaturenModell loaded;
   const bool isModel = read && root.GetName() == "Modell";
   check(loaded.loadVAMFile(scratch.path) == isModel);

@@ -73,8 +73,8 @@ std::string CheckFileText(const StringList& lines) {
   return text;
 }
 
-bool WriteCheckFile(const StringList& lines, const fs::path& path) {
-  return writeFileAtomically(path, CheckFileText(lines));
+bool WriteCheckFile(const StringList& lines, const fs::path& path, FileSync sync) {
+  return writeFileAtomically(path, CheckFileText(lines), sync);
 }
 
 std::string ReportFileName(std::string_view suggestedName) {

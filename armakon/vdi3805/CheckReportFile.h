@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "armakon/components/AtomicFile.h"
 #include "armakon/components/hydStrUtil.h"
 #include "armakon/vdi3805/CheckReport.h"
 
@@ -41,8 +42,9 @@ CheckReportCounts BuildCheckFile(StringList& lines, const CVDIDoc& document, con
 // The lines as the file's text (see the file comment).
 std::string CheckFileText(const StringList& lines);
 
-// Writes the lines to the file, atomically; false when it cannot be written.
-bool WriteCheckFile(const StringList& lines, const std::filesystem::path& path);
+// Writes the lines to the file, atomically; false when it cannot be written. sync as for
+// writeFileAtomically: a batch of checks brings its files to the disk together.
+bool WriteCheckFile(const StringList& lines, const std::filesystem::path& path, FileSync sync = FileSync::Now);
 
 // The file name proposed for a suggested report name: every "," becomes " -", every "."
 // "_", every "/" "-", and ".txt" is appended ("Modell 1/2, DN 15.5" -> "Modell 1-2 - DN

@@ -162,8 +162,9 @@ bool VDIStruct_800::ResolveReferences() const {
       reports.addHint(600, Translate("Hinweis zu TGA-Nr. mit Verweis auf nicht vorhandenen Datensatz"), detail, this);
     }
   }
-  taken().references = std::move(references);
-  taken().resolved = true;
+  Taken& cache = taken();
+  cache.references = std::move(references);
+  cache.resolved = true;
   return true;
 }
 

@@ -78,9 +78,10 @@ class VdiLineReader {
 };
 
 // The lines of a plain product-data file, decoded as ReadVdiFile decodes them, a large
-// file's read straight into a record store. The code page is settled by the first byte outside ASCII, as for the
-// whole file: one that starts no UTF-8 sequence makes it Windows-1252 text; one that does
-// makes the rest of the file decide (all of it well-formed UTF-8: taken as it stands).
+// file's read straight into a record store. The code page is settled by the first byte
+// outside ASCII, as for the whole file: one that starts no UTF-8 sequence makes it
+// Windows-1252 text; one that does makes the rest of the file decide (all of it well-formed
+// UTF-8: taken as it stands).
 class VdiFileLines {
  public:
   VdiFileLines(const std::string& path, RecordStore& store);

@@ -50,7 +50,7 @@ FileResult checkFile(const std::string& path, const std::string& reportPath) {
   StringList lines;
   const CheckReportCounts counts = BuildCheckFile(lines, document, LocalNow());
   // The parent brings all reports to the disk at once when the batch is through.
-  if (!reportPath.empty() && !writeFileAtomically(reportPath, CheckFileText(lines), FileSync::Deferred)) {
+  if (!reportPath.empty() && !WriteCheckFile(lines, reportPath, FileSync::Deferred)) {
     result.problem = "cannot write " + reportPath;
     return result;
   }
