@@ -55,8 +55,17 @@ inline std::size_t countOf(std::string_view text, char c) {
     }
     count += static_cast<std::size_t>((tallies * kEveryByte) >> 56);
   }
-  for (; i < text.size(); ++i) count += text[i] == c ? 1 : 0;
-  return count;
+  const std::size_t rest = text.size() - i;
+  if (rest == 0 || text.size() < 8) {
+    for (; i < text.size(); ++i) count += text[i] == c ? 1 : 0;
+    return count;
+  }
+  // The last bytes as part of the text's last eight, those already counted masked off: one
+  // more word instead of a loop that ends at a different byte for every text.
+  std::uint64_t tail = bytesEqualTo(eightBytesAt(text.data() + text.size() - 8), c);
+  const int counted = static_cast<int>(8 - rest) * 8;
+  tail = std::endian::native == std::endian::little ? tail >> counted << counted : tail << counted >> counted;
+  return count + static_cast<std::size_t>(((tail >> 7) * kEveryByte) >> 56);
 }
 
 // Position of the first c at or after from; the text's size when there is none.

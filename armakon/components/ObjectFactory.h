@@ -93,12 +93,12 @@ class CObjectFactory {
     const CRuntimeClassRecord* record = core_.find(className);
     if (record == nullptr) return nullptr;
     std::unique_ptr<CRuntimeObject> object = record->createObject();
+    if (object == nullptr) return nullptr;
     // Registration admits only classes recorded below Root, and a recorded base is always
-    // a C++ base, so this conversion succeeds for every object the record creates.
-    Root* typed = dynamic_cast<Root*>(object.get());
-    if (typed == nullptr) return nullptr;
-    object.release();
-    return std::unique_ptr<Root>(typed);
+    // a C++ base (checked when the class is compiled), so every object the record creates
+    // is a Root: no run-time type check is needed on this path, which valve-model files
+    // take once per variant.
+    return std::unique_ptr<Root>(static_cast<Root*>(object.release()));
   }
 
   const CRuntimeClassRecord* find(std::string_view className) const noexcept {

@@ -23,8 +23,9 @@ class CTreeItem {
   CNode* GetParent() { return parent_; }
   const CNode* GetParent() const { return parent_; }
 
-  virtual bool IsNode() const = 0;
-  bool IsLeaf() const { return !IsNode(); }
+  // A stored kind rather than a virtual call: searches test it for every item they pass.
+  bool IsNode() const { return isNode_; }
+  bool IsLeaf() const { return !isNode_; }
   // This item as a node or a leaf; null when it is the other kind.
   CNode* AsNode();
   const CNode* AsNode() const;
@@ -32,13 +33,14 @@ class CTreeItem {
   const CLeaf* AsLeaf() const;
 
  protected:
-  explicit CTreeItem(std::string name) : name_(std::move(name)) {}
+  CTreeItem(std::string name, bool isNode) : name_(std::move(name)), isNode_(isNode) {}
 
  private:
   friend class CNode;
   friend class TreeItemSpares;
   std::string name_;
   CNode* parent_ = nullptr;
+  bool isNode_;
   // Where the item last stood in its parent's list; lets "next after this item" run in
   // constant time. Checked before use, so a stale value only costs a search.
   mutable std::size_t positionHint_ = 0;

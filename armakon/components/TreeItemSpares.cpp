@@ -39,7 +39,6 @@ std::unique_ptr<CLeaf> TreeItemSpares::leaf(std::string_view name) {
   std::unique_ptr<CLeaf> leaf = std::move(leaves_.back());
   leaves_.pop_back();
   leaf->name_.assign(name);
-  leaf->ClearValues();
   return leaf;
 }
 

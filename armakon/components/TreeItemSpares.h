@@ -19,7 +19,8 @@ class TreeItemSpares {
   // they stood in (the subtree's lines from top to bottom), so a part of the same layout gets
   // each leaf back where it was, with room for as long a value text.
   void keep(std::unique_ptr<CTreeItem> item);
-  // A free-standing leaf without values, or node without items, of the given name.
+  // A free-standing leaf, or node without items, of the given name. A kept leaf still holds
+  // its old values, for the caller to replace: the parser sets every leaf's values at once.
   std::unique_ptr<CLeaf> leaf(std::string_view name);
   std::unique_ptr<CNode> node(std::string_view name);
 

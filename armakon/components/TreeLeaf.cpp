@@ -172,7 +172,7 @@ unsigned char toByte(std::string_view text) {
 
 }  // namespace
 
-CLeaf::CLeaf(std::string name, std::string_view text, bool splitText) : CTreeItem(std::move(name)) {
+CLeaf::CLeaf(std::string name, std::string_view text, bool splitText) : CTreeItem(std::move(name), false) {
   if (splitText) {
     SetText(text, ':');
   } else if (!text.empty()) {
@@ -180,7 +180,7 @@ CLeaf::CLeaf(std::string name, std::string_view text, bool splitText) : CTreeIte
   }
 }
 
-CLeaf::CLeaf(std::string name, int value) : CTreeItem(std::move(name)) { SetNextValue(value); }
+CLeaf::CLeaf(std::string name, int value) : CTreeItem(std::move(name), false) { SetNextValue(value); }
 
 int CLeaf::GetValueCount() const {
   return count_ > static_cast<std::size_t>(std::numeric_limits<int>::max()) ? std::numeric_limits<int>::max()

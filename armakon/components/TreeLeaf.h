@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "armakon/components/ByteSearch.h"
+#include "armakon/components/NumberText.h"
 #include "armakon/components/TreeItem.h"
 
 namespace armakon {
@@ -59,6 +60,24 @@ class CLeaf : public CTreeItem {
       ++index_;
       return true;
     }
+    // Reads the next value as a number, as toDouble does (0 for a value that holds none);
+    // false, value untouched, past the last one. A number as "%f" writes it is read where it
+    // stands, without a search for the value's end first.
+    bool nextNumber(double& value) {
+      if (foreign_ == 0 && remaining() > 0 && leaf_->ends_.empty() && !partOfNumbers(leaf_->separator_)) {
+        const std::string& text = leaf_->text_;
+        const std::size_t stop = offset_ + readPlainDecimal({text.data() + offset_, text.size() - offset_}, value);
+        if (stop != offset_ && (stop == text.size() || text[stop] == leaf_->separator_)) {
+          offset_ = stop + 1;
+          ++index_;
+          return true;
+        }
+      }
+      std::string_view text;
+      if (!next(text)) return false;
+      value = toDouble(text, 0.0);
+      return true;
+    }
     std::size_t remaining() const {
       if (leaf_ == nullptr) return 0;
       const std::size_t count = foreign_ != 0 ? foreignCount_ : leaf_->count_;
@@ -68,6 +87,8 @@ class CLeaf : public CTreeItem {
    private:
     friend class CLeaf;
     ValueWalk(const CLeaf* leaf, char foreignSeparator);
+    // A separator that a plain decimal may hold cuts it into several values.
+    static bool partOfNumbers(char sep) { return sep == '.' || sep == '-'; }
 
     const CLeaf* leaf_ = nullptr;
     // Reading with a separator other than the leaf's own cuts its joined text at that one,
@@ -84,7 +105,6 @@ class CLeaf : public CTreeItem {
   explicit CLeaf(std::string name = "", std::string_view text = {}, bool splitText = false);
   // A leaf holding one integer, written with "%i".
   CLeaf(std::string name, int value);
-  bool IsNode() const override { return false; }
 
   // The value list itself.
   int GetValueCount() const;

@@ -14,7 +14,8 @@ constexpr std::size_t npos = std::numeric_limits<std::size_t>::max();
 char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool sameName(std::string_view a, std::string_view b, bool ignoreCase) {
-  if (!ignoreCase) return a == b;
+  // Most names differ in their first character: compared inline before the library call.
+  if (!ignoreCase) return a.size() == b.size() && (a.empty() || (a.front() == b.front() && a == b));
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (foldAscii(a[i]) != foldAscii(b[i])) return false;
@@ -29,7 +30,7 @@ int clampedCount(std::size_t n) {
 
 }  // namespace
 
-CNode::CNode(std::string name) : CTreeItem(std::move(name)) {}
+CNode::CNode(std::string name) : CTreeItem(std::move(name), true) {}
 
 CNode::~CNode() { destroyIteratively(std::move(items_)); }
 
@@ -101,7 +102,7 @@ CLeaf* CNode::AddLeaf(CLeaf* leaf) {
   return AddLeaf(std::unique_ptr<CLeaf>(leaf));
 }
 
-const CTreeItem* CNode::findItem(const std::string& name, const CTreeItem* after, bool ignoreCase,
+const CTreeItem* CNode::findItem(std::string_view name, const CTreeItem* after, bool ignoreCase,
                                  bool wantNode) const {
   std::size_t from = 0;
   if (after != nullptr) {
@@ -116,18 +117,18 @@ const CTreeItem* CNode::findItem(const std::string& name, const CTreeItem* after
   return nullptr;
 }
 
-const CLeaf* CNode::FindLeaf(const std::string& name, const CTreeItem* after, bool ignoreCase) const {
+const CLeaf* CNode::FindLeaf(std::string_view name, const CTreeItem* after, bool ignoreCase) const {
   const CTreeItem* item = findItem(name, after, ignoreCase, false);
   return item != nullptr ? item->AsLeaf() : nullptr;
 }
-CLeaf* CNode::FindLeaf(const std::string& name, const CTreeItem* after, bool ignoreCase) {
+CLeaf* CNode::FindLeaf(std::string_view name, const CTreeItem* after, bool ignoreCase) {
   return const_cast<CLeaf*>(std::as_const(*this).FindLeaf(name, after, ignoreCase));
 }
-const CNode* CNode::FindChild(const std::string& name, const CTreeItem* after, bool ignoreCase) const {
+const CNode* CNode::FindChild(std::string_view name, const CTreeItem* after, bool ignoreCase) const {
   const CTreeItem* item = findItem(name, after, ignoreCase, true);
   return item != nullptr ? item->AsNode() : nullptr;
 }
-CNode* CNode::FindChild(const std::string& name, const CTreeItem* after, bool ignoreCase) {
+CNode* CNode::FindChild(std::string_view name, const CTreeItem* after, bool ignoreCase) {
   return const_cast<CNode*>(std::as_const(*this).FindChild(name, after, ignoreCase));
 }
 

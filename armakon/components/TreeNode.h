@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "armakon/components/TreeItem.h"
@@ -23,7 +24,6 @@ class CNode : public CTreeItem {
  public:
   explicit CNode(std::string name = "");
   ~CNode() override;
-  bool IsNode() const override { return true; }
 
   // Adding. Each returns the added item, now owned by this node; AddLeaf(CLeaf*) takes
   // ownership of a leaf made with new and returns null (taking nothing) for null or for a
@@ -39,11 +39,11 @@ class CNode : public CTreeItem {
   CLeaf* AddLeaf(CLeaf* leaf);
 
   // Finding: the first leaf / child node of that name behind `after` (null: from the start).
-  CLeaf* FindLeaf(const std::string& name, const CTreeItem* after = nullptr, bool ignoreCase = false);
-  const CLeaf* FindLeaf(const std::string& name, const CTreeItem* after = nullptr,
+  CLeaf* FindLeaf(std::string_view name, const CTreeItem* after = nullptr, bool ignoreCase = false);
+  const CLeaf* FindLeaf(std::string_view name, const CTreeItem* after = nullptr,
                         bool ignoreCase = false) const;
-  CNode* FindChild(const std::string& name, const CTreeItem* after = nullptr, bool ignoreCase = false);
-  const CNode* FindChild(const std::string& name, const CTreeItem* after = nullptr,
+  CNode* FindChild(std::string_view name, const CTreeItem* after = nullptr, bool ignoreCase = false);
+  const CNode* FindChild(std::string_view name, const CTreeItem* after = nullptr,
                          bool ignoreCase = false) const;
 
   // Walking children and leaves in order, null at the end. GetNextChild(after) gives the child
@@ -113,7 +113,7 @@ class CNode : public CTreeItem {
   friend class TreeItemSpares;
   std::size_t positionOf(const CTreeItem* item) const;  // npos when not ours
   CTreeItem* append(std::unique_ptr<CTreeItem> item);
-  const CTreeItem* findItem(const std::string& name, const CTreeItem* after, bool ignoreCase,
+  const CTreeItem* findItem(std::string_view name, const CTreeItem* after, bool ignoreCase,
                             bool wantNode) const;
   std::size_t nextOfKind(std::size_t from, bool wantNode) const;  // npos when none
   void adoptItemsOf(CNode& source);

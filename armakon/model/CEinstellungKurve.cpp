@@ -61,8 +61,8 @@ bool CEinstellungKurve::write(CNode* node, bool asChild, const std::string& xNam
   return CKurve::write(target, xName, textName, yName, x2Name);
 }
 
-bool CEinstellungKurve::read(const CNode* node, bool asChild, const std::string& xName, const std::string& textName,
-                             const std::string& yName, const std::string& x2Name, const std::string& settingName) {
+bool CEinstellungKurve::read(const CNode* node, bool asChild, std::string_view xName, std::string_view textName,
+                             std::string_view yName, std::string_view x2Name, std::string_view settingName) {
   if (node == nullptr) return false;
   const CNode* source = asChild ? node->FindChild("CK") : node;
   if (source == nullptr) return false;

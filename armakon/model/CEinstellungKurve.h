@@ -47,8 +47,8 @@ class CEinstellungKurve : public CKurve {
              const std::string& yName, const std::string& x2Name, const std::string& settingName) const;
   // With asChild the first child "CK" is read (false without one). True even when the curve
   // part does not read.
-  bool read(const CNode* node, bool asChild, const std::string& xName, const std::string& textName,
-            const std::string& yName, const std::string& x2Name, const std::string& settingName);
+  bool read(const CNode* node, bool asChild, std::string_view xName, std::string_view textName,
+            std::string_view yName, std::string_view x2Name, std::string_view settingName);
 
   // The temperature -> kv function of this setting; with disinfection the disinfection section
   // is appended. False when the curve is empty or (with disinfection) the function gives no

@@ -215,7 +215,7 @@ struct LeafValues {
   CLeaf::ValueWalk values;
 };
 
-LeafValues takeLeafValues(const CNode& node, const std::string& name) {
+LeafValues takeLeafValues(const CNode& node, std::string_view name) {
   LeafValues out;
   const CLeaf* leaf = node.FindLeaf(name);
   if (leaf == nullptr) return out;
@@ -225,9 +225,9 @@ LeafValues takeLeafValues(const CNode& node, const std::string& name) {
 }
 
 float toCurveValue(CLeaf::ValueWalk& values) {
-  std::string_view text;
-  values.next(text);
-  return narrowToFloat(toDouble(text, 0.0));
+  double value = 0.0;
+  values.nextNumber(value);
+  return narrowToFloat(value);
 }
 
 }  // namespace
@@ -251,8 +251,8 @@ bool CKurve::write(CNode* node, const std::string& xName, const std::string& tex
   return true;
 }
 
-bool CKurve::read(const CNode* node, const std::string& xName, const std::string& textName, const std::string& yName,
-                  const std::string& x2Name) {
+bool CKurve::read(const CNode* node, std::string_view xName, std::string_view textName, std::string_view yName,
+                  std::string_view x2Name) {
   if (node == nullptr) return false;
   LeafValues xs = takeLeafValues(*node, xName);
   LeafValues texts = takeLeafValues(*node, textName);

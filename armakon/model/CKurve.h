@@ -12,6 +12,7 @@
 // walk the nodes directly instead of building that table on every call.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "armakon/model/curveNode.h"
@@ -105,8 +106,8 @@ class CKurve : public hydArmaturObject {
              const std::string& x2Name) const;
   // Appends the nodes read from the four leaves; false (and no node added) when the value
   // lists differ in length.
-  bool read(const CNode* node, const std::string& xName, const std::string& textName, const std::string& yName,
-            const std::string& x2Name);
+  bool read(const CNode* node, std::string_view xName, std::string_view textName, std::string_view yName,
+            std::string_view x2Name);
 
  private:
   // Throws std::invalid_argument for a read of node `index` of an empty curve.

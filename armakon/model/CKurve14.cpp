@@ -85,7 +85,7 @@ void writeNumbers(CNode& node, const std::string& name, const std::string& unit,
 
 // Takes the unit (first value) into `unit` when the leaf has one and returns a walk over the
 // other values.
-CLeaf::ValueWalk readField(const CNode& node, const std::string& name, std::string* unit) {
+CLeaf::ValueWalk readField(const CNode& node, std::string_view name, std::string* unit) {
   const CLeaf* leaf = node.FindLeaf(name);
   if (leaf == nullptr) return {};
   CLeaf::ValueWalk values = leaf->Values();
@@ -115,8 +115,8 @@ bool CKurve14::write(CNode* node, const std::string& xName, const std::string& t
   return true;
 }
 
-bool CKurve14::read(const CNode* node, const std::string& xName, const std::string& textName, const std::string& y1Name,
-                    const std::string& y2Name, const std::string& y3Name, const std::string& y4Name) {
+bool CKurve14::read(const CNode* node, std::string_view xName, std::string_view textName, std::string_view y1Name,
+                    std::string_view y2Name, std::string_view y3Name, std::string_view y4Name) {
   if (node == nullptr) return false;
   CLeaf::ValueWalk xs = readField(*node, xName, &m_Einheitx);
   CLeaf::ValueWalk texts = readField(*node, textName, nullptr);

@@ -6,6 +6,7 @@
 // Index access outside the nodes throws std::invalid_argument.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "armakon/model/curveNode.h"
@@ -67,8 +68,8 @@ class CKurve14 : public hydArmaturObject {
              const std::string& y2Name, const std::string& y3Name, const std::string& y4Name) const;
   // Replaces the nodes when all six value lists have the same length, else keeps them; the
   // units are taken in either case. False only for a null node.
-  bool read(const CNode* node, const std::string& xName, const std::string& textName, const std::string& y1Name,
-            const std::string& y2Name, const std::string& y3Name, const std::string& y4Name);
+  bool read(const CNode* node, std::string_view xName, std::string_view textName, std::string_view y1Name,
+            std::string_view y2Name, std::string_view y3Name, std::string_view y4Name);
 
  private:
   // Throws std::invalid_argument for a read of node `index` of an empty curve.

@@ -22,12 +22,7 @@ bool LeafValueReader::next(int& value) {
   return true;
 }
 
-bool LeafValueReader::next(double& value) {
-  std::string_view text;
-  if (!m_values.next(text)) return false;
-  value = toDouble(text, 0.0);
-  return true;
-}
+bool LeafValueReader::next(double& value) { return m_values.nextNumber(value); }
 
 bool LeafValueReader::next(float& value) {
   double wide = 0.0;
