@@ -63,6 +63,69 @@ TEST(TreeLeaf, DecimalsReadAsTheNearestDouble) {
   }
 }
 
+// In a value list a decimal is read where it stands, its fraction several bytes at a time
+// when more text follows, and must still give what the value on its own gives, for every
+// shape: the common "%f" one, more digits than a word holds, exponents, signs, no number at
+// all, and a separator that is part of a number's own spelling.
+TEST(TreeLeaf, DecimalsInAListReadAsTheirValuesAlone) {
+  testsupport::SeededRandom random(7);
+  const char* const shapes[] = {"%.6f", "%.1f", "%.9f", "%.3e", "%.0f", "%.12f"};
+  for (const char sep : {':', ';', '.', '-'}) {
+    for (int round = 0; round < 200; ++round) {
+      std::vector<std::string> values;
+      for (int i = 0, n = 1 + random.below(12); i < n; ++i) {
+        char text[64];
+        std::snprintf(text, sizeof text, shapes[random.below(6)], random.uniform(-2e4, 2e4) / (1 + random.below(1000)));
+        values.emplace_back(random.below(10) == 0 ? std::string("x") + text : std::string(text));
+      }
+      CLeaf leaf("N");
+      leaf.SetValues(values, sep);
+      CLeaf::ValueWalk walk = leaf.Values();
+      std::size_t index = 0;
+      for (double read = 0.0; walk.nextNumber(read); ++index) {
+        ASSERT_LT(index, values.size());
+        const double alone = CLeaf("N", values[index]).GetOnlyValueD(':');
+        EXPECT_EQ(read, alone) << values[index] << " separator " << sep;
+        EXPECT_EQ(std::signbit(read), std::signbit(alone)) << values[index];
+      }
+      EXPECT_EQ(index, values.size());
+    }
+  }
+  CLeaf cutAtPoints("N");
+  cutAtPoints.SetValues({"12", "34"}, '.');
+  CLeaf::ValueWalk walk = cutAtPoints.Values();
+  double first = 0.0;
+  double second = 0.0;
+  EXPECT_TRUE(walk.nextNumber(first) && walk.nextNumber(second));
+  EXPECT_EQ(first, 12.0);
+  EXPECT_EQ(second, 34.0);
+}
+
+// Separators are searched and counted sixteen and eight bytes at a time with a tail of single
+// bytes: every split position and text length must give the plain split.
+TEST(TreeLeaf, ValuesCutAtEverySeparator) {
+  testsupport::SeededRandom random(11);
+  for (int round = 0; round < 3000; ++round) {
+    std::string text(static_cast<std::size_t>(random.below(90)), 'a');
+    for (char& c : text) c = "ab:\x80\xff"[random.below(5)];
+    std::vector<std::string> expected;
+    if (!text.empty()) {
+      for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(':', start);
+        expected.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+      }
+    }
+    CLeaf leaf("L", text, true);
+    ASSERT_EQ(leaf.GetValueCount(), static_cast<int>(expected.size())) << text;
+    std::vector<std::string> walked;
+    CLeaf::ValueWalk walk = leaf.Values();
+    for (std::string_view value; walk.next(value);) walked.emplace_back(value);
+    EXPECT_EQ(walked, expected) << text;
+  }
+}
+
 // A leaf keeps its values joined in one text. A value holding the separator, empty values and
 // reading with another separator must still give back the list as it was set.
 TEST(TreeLeaf, ValueListsSurviveTheJoinedText) {
