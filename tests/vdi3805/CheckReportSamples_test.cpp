@@ -203,20 +203,23 @@ TEST(CheckCommand, BatchWritesOneReportPerFileAndSummarises) {
   doctest::TempFolder temp;
   const fs::path clean = kSamples / "catalogs/Aqualis/VDI_2/AQ_HEIZUNG.VDI";
   const fs::path faulty = kSamples / "vdi/conversion/HZ_THERMOSTAT.VDI";
+  ASSERT_GT(fs::file_size(clean), fs::file_size(faulty));
   const fs::path in = temp.path("in");
   fs::create_directories(in / "a");
   fs::create_directories(in / "b");
-  fs::copy_file(clean, in / "a" / "AQ_HEIZUNG.VDI");
-  fs::copy_file(faulty, in / "b" / "aq_heizung.vdi");
+  // The second file is the larger and is checked first: reports and summary lines must
+  // still follow the order of the files.
+  fs::copy_file(faulty, in / "a" / "aq_heizung.vdi");
+  fs::copy_file(clean, in / "b" / "AQ_HEIZUNG.VDI");
   const ToolRun run = runTool({"check", in.string(), "-o", temp.path("reports"), "--jobs", "2"}, temp);
   EXPECT_EQ(run.status, 1) << run.err;
-  EXPECT_EQ(afterFirstLine(readText(temp.path("reports/AQ_HEIZUNG.VDI.txt"))),
-            afterFirstLine(readText(kGolden / goldenName(clean))));
-  EXPECT_EQ(afterFirstLine(readText(temp.path("reports/aq_heizung.vdi (2).txt"))),
+  EXPECT_EQ(afterFirstLine(readText(temp.path("reports/aq_heizung.vdi.txt"))),
             afterFirstLine(readText(kGolden / goldenName(faulty))));
+  EXPECT_EQ(afterFirstLine(readText(temp.path("reports/AQ_HEIZUNG.VDI (2).txt"))),
+            afterFirstLine(readText(kGolden / goldenName(clean))));
   const std::regex summary(
-      ".*a/AQ_HEIZUNG.VDI: 0 errors, \\d+ hints?, \\d+ products?\n"
-      ".*b/aq_heizung.vdi: [1-9]\\d* errors?, \\d+ hints?, \\d+ products?\n"
+      ".*a/aq_heizung.vdi: [1-9]\\d* errors?, \\d+ hints?, \\d+ products?\n"
+      ".*b/AQ_HEIZUNG.VDI: 0 errors, \\d+ hints?, \\d+ products?\n"
       "total: 2 files, 1 with errors, 0 not checked; [1-9]\\d* errors?, \\d+ hints?, \\d+ products?\n");
   EXPECT_TRUE(std::regex_match(run.out, summary)) << run.out;
 

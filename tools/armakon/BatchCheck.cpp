@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <numeric>
 #include <string>
 #include <thread>
 #include <vector>
@@ -108,6 +109,21 @@ void drawProgress(std::size_t done, std::size_t total) {
 
 void clearProgress() { std::fputs("\r\033[K", stdout); }
 
+// The order the files are checked in: the largest first. A batch that ends with its small
+// files has no worker wait long at the end for another's last big file.
+std::vector<std::size_t> largestFirst(const std::vector<std::string>& files) {
+  std::vector<std::uintmax_t> sizes(files.size(), 0);
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(files[i], error);
+    if (!error) sizes[i] = size;
+  }
+  std::vector<std::size_t> order(files.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return sizes[a] > sizes[b]; });
+  return order;
+}
+
 
 }  // namespace
 
@@ -136,13 +152,16 @@ int RunBatchCheck(const BatchCheckOptions& options) {
   std::size_t printed = 0;
   std::size_t done = 0;
   if (progress) drawProgress(0, files.size());
-  const auto work = [&](std::size_t index) {
-    const FileResult result = checkFile(files[index], reports[index]);
+  const std::vector<std::size_t> order = largestFirst(files);
+  const auto work = [&](std::size_t job) {
+    const FileResult result = checkFile(files[order[job]], reports[order[job]]);
     printShownMessages(stderr);
     std::fflush(stderr);
     return encode(result);
   };
-  WorkerPool(files.size(), jobs, work).run([&](std::size_t index, const WorkerPool::Outcome& outcome) {
+  WorkerPool pool(files.size(), jobs, work);  // reaps its workers at the end, after the sync
+  pool.run([&](std::size_t job, const WorkerPool::Outcome& outcome) {
+    const std::size_t index = order[job];
     results[index] = resultOf(outcome);
     ended[index] = true;
     ++done;

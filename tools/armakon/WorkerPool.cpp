@@ -66,7 +66,9 @@ void WorkerPool::run(const Finished& finished) {
   for (;;) {
     // Workers start while jobs wait to be taken, fresh ones in the seats of those that died.
     while (jobsUntaken() && workers_.size() < maxWorkers_ && startsLeft_ > 0 && start()) --startsLeft_;
-    if (workers_.empty()) break;
+    // Workers that ran the last jobs end by themselves; they are reaped when the pool goes,
+    // so the caller's work after the batch need not wait for them to give back their memory.
+    if (workers_.empty() || endedCount_ == jobCount_) break;
 
     std::vector<pollfd> polled;
     for (const Worker& worker : workers_) polled.push_back({worker.socket, POLLIN, 0});

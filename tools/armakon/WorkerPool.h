@@ -44,7 +44,8 @@ class WorkerPool {
   WorkerPool& operator=(const WorkerPool&) = delete;
   ~WorkerPool();
 
-  // Runs every job, at most `workers` at a time, and returns when all have ended.
+  // Runs every job, at most `workers` at a time, and returns when all have ended. Workers
+  // still ending then are waited for when the pool is destroyed.
   void run(const Finished& finished);
 
  private:
