@@ -59,8 +59,8 @@ double toDouble(std::string_view text, double fallback = 0.0);
 int toInt(std::string_view text, int fallback = 0);
 
 namespace detail {
-// The value of eight decimal digits, the first one the most significant, from the eight bytes
-// of word less '0' each (little-endian: the first digit is the lowest byte). Three
+// The number that eight digits spell, from their eight bytes less '0' each, the first digit
+// the most significant (little-endian: the first digit is the lowest byte). Three
 // multiplications instead of eight steps of a loop.
 inline std::uint64_t eightDigitsValue(std::uint64_t digits) noexcept {
   constexpr std::uint64_t kPairs = 0x000000FF000000FFULL;
