@@ -9,10 +9,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <type_traits>
+
+#include "armakon/components/ByteSearch.h"
 
 namespace armakon {
 
@@ -100,12 +101,10 @@ inline std::size_t readPlainDecimal(std::string_view text, double& value) noexce
   // holds eight more bytes and the digits end within them.
   std::size_t inWord = 8;
   if (std::endian::native == std::endian::little && end - p >= 8) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, p, sizeof word);
-    word -= 0x3030303030303030ULL;
+    const std::uint64_t word = bytesearch::eightBytesAt(p) - 0x3030303030303030ULL;
     // A byte past '9' or below '0' gets its high bit here; a carry only reaches later bytes.
     const std::uint64_t notDigit = ((word + 0x7676767676767676ULL) | word) & 0x8080808080808080ULL;
-    if (notDigit != 0) inWord = static_cast<std::size_t>(std::countr_zero(notDigit) / 8);
+    if (notDigit != 0) inWord = bytesearch::firstMarked(notDigit);
     if (inWord > 0 && inWord < 8) {
       static constexpr std::uint64_t kWholePowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
       // Shifted up, the bytes past the digits fall out and zeros lead.

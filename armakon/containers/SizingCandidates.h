@@ -22,22 +22,24 @@ struct SizingCandidates {
 
   void add(const hydVDIArmaturen::hydArmatur* variant) {
     variants.push_back(variant);
-    minDim = std::min(minDim, variant->getDimension());
-    maxDim = std::max(maxDim, variant->getDimension());
+    widenRange(variant->getDimension());
   }
   bool empty() const { return variants.empty(); }
   // The dimension range of the candidates that are left now.
   void recomputeRange() {
     minDim = std::numeric_limits<int>::max();
     maxDim = std::numeric_limits<int>::min();
-    for (const hydVDIArmaturen::hydArmatur* variant : variants) {
-      minDim = std::min(minDim, variant->getDimension());
-      maxDim = std::max(maxDim, variant->getDimension());
-    }
+    for (const hydVDIArmaturen::hydArmatur* variant : variants) widenRange(variant->getDimension());
   }
   // Keeps the candidates of the wanted size, judged by the range noted so far (see
   // RnArmaturContainer::sortOut).
   void narrowTo(int wanted) { RnArmaturContainer::sortOut(minDim, maxDim, wanted, variants); }
+
+ private:
+  void widenRange(int dimension) {
+    minDim = std::min(minDim, dimension);
+    maxDim = std::max(maxDim, dimension);
+  }
 };
 
 }  // namespace armakon

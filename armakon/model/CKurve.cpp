@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "armakon/components/CHydrixInterpolation.h"
-#include "armakon/components/NumberText.h"
 #include "armakon/components/TreeNode.h"
 #include "armakon/model/CurveLookup.h"
 #include "armakon/model/LeafValueReader.h"
@@ -224,12 +223,6 @@ LeafValues takeLeafValues(const CNode& node, std::string_view name) {
   return out;
 }
 
-float toCurveValue(CLeaf::ValueWalk& values) {
-  double value = 0.0;
-  values.nextNumber(value);
-  return narrowToFloat(value);
-}
-
 }  // namespace
 
 bool CKurve::write(CNode* node, const std::string& xName, const std::string& textName, const std::string& yName,
@@ -268,11 +261,11 @@ bool CKurve::read(const CNode* node, std::string_view xName, std::string_view te
   if (withX2 && x2s.values.remaining() != count) return false;
   m_nodes.reserve(m_nodes.size() + count);
   for (std::size_t i = 0; i < count; ++i) {
-    const float x = toCurveValue(xs.values);
+    const float x = nextCurveValue(xs.values);
     std::string_view text;
     texts.values.next(text);
-    const float y = toCurveValue(ys.values);
-    const float x2 = withX2 ? toCurveValue(x2s.values) : 0.0f;
+    const float y = nextCurveValue(ys.values);
+    const float x2 = withX2 ? nextCurveValue(x2s.values) : 0.0f;
     curveNode& node = m_nodes.emplace_back();  // the label copied once, straight into place
     node.x = x;
     node.text.assign(text);

@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "armakon/components/NumberText.h"
 #include "armakon/components/TreeNode.h"
 #include "armakon/model/LeafValueReader.h"
 
@@ -94,12 +93,6 @@ CLeaf::ValueWalk readField(const CNode& node, std::string_view name, std::string
   return values;
 }
 
-float toCurveValue(CLeaf::ValueWalk& values) {
-  std::string_view text;
-  values.next(text);
-  return narrowToFloat(toDouble(text, 0.0));
-}
-
 }  // namespace
 
 bool CKurve14::write(CNode* node, const std::string& xName, const std::string& textName, const std::string& y1Name,
@@ -133,13 +126,13 @@ bool CKurve14::read(const CNode* node, std::string_view xName, std::string_view 
   m_nodes.clear();
   m_nodes.reserve(count);
   for (std::size_t i = 0; i < count; ++i) {
-    const float x = toCurveValue(xs);
+    const float x = nextCurveValue(xs);
     std::string_view text;
     texts.next(text);
-    const float y1 = toCurveValue(y1s);
-    const float y2 = toCurveValue(y2s);
-    const float y3 = toCurveValue(y3s);
-    const float y4 = toCurveValue(y4s);
+    const float y1 = nextCurveValue(y1s);
+    const float y2 = nextCurveValue(y2s);
+    const float y3 = nextCurveValue(y3s);
+    const float y4 = nextCurveValue(y4s);
     m_nodes.emplace_back(x, std::string(text), y1, y2, y3, y4);
   }
   return true;

@@ -32,6 +32,10 @@ class LeafValueReader {
   ::armakon::CLeaf::ValueWalk m_values;
 };
 
+// The next value of a curve's value walk as the curve stores it: read as a number like a data
+// field and narrowed to float; 0 past the last value.
+float nextCurveValue(::armakon::CLeaf::ValueWalk& values);
+
 // A double narrowed to float without undefined behaviour: beyond the float range it becomes
 // an infinity of the same sign, NaN stays NaN. (Inline: curves narrow every value they read.)
 inline float narrowToFloat(double value) noexcept {

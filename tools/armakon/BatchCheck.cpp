@@ -124,7 +124,6 @@ std::vector<std::size_t> largestFirst(const std::vector<std::string>& files) {
   return order;
 }
 
-
 }  // namespace
 
 int RunBatchCheck(const BatchCheckOptions& options) {
