@@ -23,6 +23,7 @@
 // the joined text anew. The trailing bool "flag" of the reading calls is accepted for the
 // callers' sake and has no effect: values always read back exactly as they were set.
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -61,22 +62,42 @@ class CLeaf : public CTreeItem {
       return true;
     }
     // Reads the next value as a number, as toDouble does (0 for a value that holds none);
-    // false, value untouched, past the last one. A number as "%f" writes it is read where it
-    // stands, without a search for the value's end first.
+    // false, value untouched, past the last one.
     bool nextNumber(double& value) {
-      if (foreign_ == 0 && remaining() > 0 && leaf_->ends_.empty() && !partOfNumbers(leaf_->separator_)) {
-        const std::string& text = leaf_->text_;
-        const std::size_t stop = offset_ + readPlainDecimal({text.data() + offset_, text.size() - offset_}, value);
-        if (stop != offset_ && (stop == text.size() || text[stop] == leaf_->separator_)) {
-          offset_ = stop + 1;
-          ++index_;
-          return true;
-        }
-      }
-      std::string_view text;
-      if (!next(text)) return false;
-      value = toDouble(text, 0.0);
+      if (remaining() == 0) return false;
+      takeNumbers(1, [&value](double number) { value = number; });
       return true;
+    }
+    // Reads the next count values (fewer when fewer remain) as nextNumber does and hands each
+    // to take(double), in order. A number as "%f" writes it is read where it stands, without a
+    // search for the value's end first, and a whole list read at once keeps its place in
+    // registers: curves read thousands of numbers.
+    template <class Take>
+    void takeNumbers(std::size_t count, Take take) {
+      count = std::min(count, remaining());
+      if (count > 0 && foreign_ == 0 && leaf_->ends_.empty() && !partOfNumbers(leaf_->separator_)) {
+        const char* const text = leaf_->text_.data();
+        const std::size_t size = leaf_->text_.size();
+        const char separator = leaf_->separator_;
+        std::size_t offset = offset_;
+        std::size_t taken = 0;
+        for (; taken < count; ++taken) {
+          double value = 0.0;
+          const std::size_t stop = offset + readPlainDecimal({text + offset, size - offset}, value);
+          if (stop == offset || (stop != size && text[stop] != separator)) break;
+          take(value);
+          offset = stop + 1;
+        }
+        offset_ = offset;
+        index_ += taken;
+        count -= taken;
+      }
+      // From a value on that is no plain decimal: found by its end, read by toDouble.
+      for (; count > 0; --count) {
+        std::string_view text;
+        next(text);
+        take(toDouble(text, 0.0));
+      }
     }
     std::size_t remaining() const {
       if (leaf_ == nullptr) return 0;

@@ -259,19 +259,17 @@ bool CKurve::read(const CNode* node, std::string_view xName, std::string_view te
   if (texts.values.remaining() != count || ys.values.remaining() != count) return false;
   const bool withX2 = x2s.values.remaining() > 0;
   if (withX2 && x2s.values.remaining() != count) return false;
-  m_nodes.reserve(m_nodes.size() + count);
+  const std::size_t first = m_nodes.size();
+  m_nodes.resize(first + count);
+  curveNode* const nodes = m_nodes.data() + first;
+  readCurveValues(xs.values, nodes, count, &curveNode::x);
   for (std::size_t i = 0; i < count; ++i) {
-    const float x = nextCurveValue(xs.values);
     std::string_view text;
     texts.values.next(text);
-    const float y = nextCurveValue(ys.values);
-    const float x2 = withX2 ? nextCurveValue(x2s.values) : 0.0f;
-    curveNode& node = m_nodes.emplace_back();  // the label copied once, straight into place
-    node.x = x;
-    node.text.assign(text);
-    node.y = y;
-    node.x2 = x2;
+    nodes[i].text.assign(text);  // the label copied once, straight into place
   }
+  readCurveValues(ys.values, nodes, count, &curveNode::y);
+  if (withX2) readCurveValues(x2s.values, nodes, count, &curveNode::x2);
   return true;
 }
 

@@ -123,18 +123,18 @@ bool CKurve14::read(const CNode* node, std::string_view xName, std::string_view 
       y3s.remaining() != count || y4s.remaining() != count) {
     return true;
   }
-  m_nodes.clear();
-  m_nodes.reserve(count);
+  m_nodes.assign(count, curveNode14());
+  curveNode14* const nodes = m_nodes.data();
+  readCurveValues(xs, nodes, count, &curveNode14::x);
   for (std::size_t i = 0; i < count; ++i) {
-    const float x = nextCurveValue(xs);
     std::string_view text;
     texts.next(text);
-    const float y1 = nextCurveValue(y1s);
-    const float y2 = nextCurveValue(y2s);
-    const float y3 = nextCurveValue(y3s);
-    const float y4 = nextCurveValue(y4s);
-    m_nodes.emplace_back(x, std::string(text), y1, y2, y3, y4);
+    nodes[i].text.assign(text);
   }
+  readCurveValues(y1s, nodes, count, &curveNode14::y1);
+  readCurveValues(y2s, nodes, count, &curveNode14::y2);
+  readCurveValues(y3s, nodes, count, &curveNode14::y3);
+  readCurveValues(y4s, nodes, count, &curveNode14::y4);
   return true;
 }
 

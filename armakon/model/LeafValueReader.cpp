@@ -24,12 +24,6 @@ bool LeafValueReader::next(int& value) {
 
 bool LeafValueReader::next(double& value) { return m_values.nextNumber(value); }
 
-float nextCurveValue(::armakon::CLeaf::ValueWalk& values) {
-  double value = 0.0;
-  values.nextNumber(value);
-  return narrowToFloat(value);
-}
-
 bool LeafValueReader::next(float& value) {
   double wide = 0.0;
   if (!next(wide)) return false;

@@ -32,10 +32,6 @@ class LeafValueReader {
   ::armakon::CLeaf::ValueWalk m_values;
 };
 
-// The next value of a curve's value walk as the curve stores it: read as a number like a data
-// field and narrowed to float; 0 past the last value.
-float nextCurveValue(::armakon::CLeaf::ValueWalk& values);
-
 // A double narrowed to float without undefined behaviour: beyond the float range it becomes
 // an infinity of the same sign, NaN stays NaN. (Inline: curves narrow every value they read.)
 inline float narrowToFloat(double value) noexcept {
@@ -44,6 +40,14 @@ inline float narrowToFloat(double value) noexcept {
   if (value > kMax) return std::numeric_limits<float>::infinity();
   if (value < -kMax) return -std::numeric_limits<float>::infinity();
   return static_cast<float>(value);
+}
+
+// Reads the next count values of a curve's value walk, which holds that many, into the field
+// of nodes[0] to nodes[count - 1] as the curve stores them: read as numbers like a data field
+// and narrowed to float.
+template <class Node, class FieldOwner>
+void readCurveValues(::armakon::CLeaf::ValueWalk& values, Node* nodes, std::size_t count, float FieldOwner::*field) {
+  values.takeNumbers(count, [&nodes, field](double value) { (nodes++)->*field = narrowToFloat(value); });
 }
 
 }  // namespace armakon::hydVDIArmaturen

@@ -66,7 +66,8 @@ TEST(TreeLeaf, DecimalsReadAsTheNearestDouble) {
 // In a value list a decimal is read where it stands, its fraction several bytes at a time
 // when more text follows, and must still give what the value on its own gives, for every
 // shape: the common "%f" one, more digits than a word holds, exponents, signs, no number at
-// all, and a separator that is part of a number's own spelling.
+// all, text after the number, and a separator that is part of a number's own spelling; read one by one or as a
+// list, where a value that is no plain decimal hands the rest of the list to the general way.
 TEST(TreeLeaf, DecimalsInAListReadAsTheirValuesAlone) {
   testsupport::SeededRandom random(7);
   const char* const shapes[] = {"%.6f", "%.1f", "%.9f", "%.3e", "%.0f", "%.12f"};
@@ -76,19 +77,26 @@ TEST(TreeLeaf, DecimalsInAListReadAsTheirValuesAlone) {
       for (int i = 0, n = 1 + random.below(12); i < n; ++i) {
         char text[64];
         std::snprintf(text, sizeof text, shapes[random.below(6)], random.uniform(-2e4, 2e4) / (1 + random.below(1000)));
-        values.emplace_back(random.below(10) == 0 ? std::string("x") + text : std::string(text));
+        const int junk = random.below(10);  // before or after the number
+        values.emplace_back(junk == 0 ? std::string("x") + text : junk == 1 ? text + std::string(" mm") : std::string(text));
       }
       CLeaf leaf("N");
       leaf.SetValues(values, sep);
+      // One value at a time, and the whole list at once (asking for one more than it holds).
+      std::vector<double> oneByOne;
       CLeaf::ValueWalk walk = leaf.Values();
-      std::size_t index = 0;
-      for (double read = 0.0; walk.nextNumber(read); ++index) {
-        ASSERT_LT(index, values.size());
-        const double alone = CLeaf("N", values[index]).GetOnlyValueD(':');
-        EXPECT_EQ(read, alone) << values[index] << " separator " << sep;
-        EXPECT_EQ(std::signbit(read), std::signbit(alone)) << values[index];
+      for (double read = 0.0; walk.nextNumber(read);) oneByOne.push_back(read);
+      std::vector<double> atOnce;
+      leaf.Values().takeNumbers(values.size() + 1, [&atOnce](double read) { atOnce.push_back(read); });
+      ASSERT_EQ(oneByOne.size(), values.size());
+      ASSERT_EQ(atOnce.size(), values.size());
+      for (std::size_t i = 0; i < values.size(); ++i) {
+        const double alone = CLeaf("N", values[i]).GetOnlyValueD(':');
+        for (const double read : {oneByOne[i], atOnce[i]}) {
+          EXPECT_EQ(read, alone) << values[i] << " separator " << sep;
+          EXPECT_EQ(std::signbit(read), std::signbit(alone)) << values[i];
+        }
       }
-      EXPECT_EQ(index, values.size());
     }
   }
   CLeaf cutAtPoints("N");
