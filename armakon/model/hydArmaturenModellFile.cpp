@@ -93,9 +93,13 @@ bool hydArmaturenModell::saveVAMFile(const std::string& path) const {
 
 bool hydArmaturenModell::loadVAMFile(const std::string& path) {
   if (path.empty()) return false;
-  destroyAll();
+  // The file is read before the old variants go. Freed right before the new ones are made,
+  // their small pieces of memory are handed out again at once; the large buffer of the file,
+  // asked for in between, would first make the allocator merge them all.
   std::string text;
-  if (!::armakon::readWholeFile(path, text)) return false;
+  const bool fileRead = ::armakon::readWholeFile(path, text);
+  destroyAll();
+  if (!fileRead) return false;
   // Each variant is read as soon as its node is complete, and the parser builds the next one
   // from its items: a model of hundreds of variants never stands as a whole tree. The header
   // leaves stay with the root; read after the variants, they give the same model as read().
