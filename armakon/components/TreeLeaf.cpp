@@ -89,19 +89,24 @@ bool writeSixDecimals(double value, char* out, std::size_t& length) {
   if ((bits >> 63) != 0) *p++ = '-';  // printf keeps the sign of a negative zero too
   p = std::to_chars(p, p + 20, scaled / kMillion).ptr;
   *p++ = '.';
-  std::uint64_t fraction = scaled % kMillion;
-  for (int i = 5; i >= 0; --i) {
-    p[i] = static_cast<char>('0' + fraction % 10);
-    fraction /= 10;
+  // The six digits in two groups of three, each digit from its own division: no digit waits
+  // for the one after it.
+  const auto fraction = static_cast<std::uint32_t>(scaled % kMillion);
+  const std::uint32_t groups[2] = {fraction / 1000, fraction % 1000};
+  for (int g = 0; g < 2; ++g) {
+    p[3 * g] = static_cast<char>('0' + groups[g] / 100);
+    p[3 * g + 1] = static_cast<char>('0' + groups[g] / 10 % 10);
+    p[3 * g + 2] = static_cast<char>('0' + groups[g] % 10);
   }
   length = static_cast<std::size_t>(p + 6 - out);
   return true;
 }
 
-// The number as the format writes it, handed to add. "%i" and "%f", the formats nearly
-// every number of the files is written with, are written without printf and give the same
-// bytes ("%f": the exact decimal rounded to six places, halves to even) at a fraction of the
-// cost. Returns whether the format was usable.
+// The number as the format writes it, handed to add together with whether it is plain.
+// "%i" and "%f", the formats nearly every number of the files is written with, are written
+// without printf and give the same bytes ("%f": the exact decimal rounded to six places,
+// halves to even) at a fraction of the cost; those plain numbers hold digits, a point and a
+// minus sign only. Returns whether the format was usable.
 template <class Add>
 bool formatInt(int value, const char* format, Add add) {
   const bool plain = format != nullptr && std::strcmp(format, "%i") == 0;
@@ -109,9 +114,9 @@ bool formatInt(int value, const char* format, Add add) {
   if (plain || !usable) {
     char digits[16];
     const auto written = std::to_chars(digits, digits + sizeof digits, value);
-    add(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
+    add(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)), true);
   } else {
-    add(formatC(format, value));
+    add(formatC(format, value), false);
   }
   return usable;
 }
@@ -127,9 +132,9 @@ bool formatDouble(double value, const char* format, Add add) {
       length = static_cast<std::size_t>(
           std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6).ptr - digits);
     }
-    add(std::string_view(digits, length));
+    add(std::string_view(digits, length), true);
   } else {
-    add(formatC(usable ? format : "%f", value));
+    add(formatC(usable ? format : "%f", value), false);
   }
   return usable;
 }
@@ -212,8 +217,15 @@ void CLeaf::listValueEnds() {
   ends_ = std::move(ends);
 }
 
-void CLeaf::AddValue(std::string_view value) {
-  const bool holdsSeparator = findFrom(value, 0, separator_) != value.size();
+void CLeaf::AddValue(std::string_view value) { addValue(value, findFrom(value, 0, separator_) != value.size()); }
+
+// A number as "%i" and "%f" write it holds digits, a point and a minus sign only: the
+// separator only when that is a point or a minus sign, so no search is needed otherwise.
+void CLeaf::addNumber(std::string_view number, bool plain) {
+  addValue(number, (!plain || ValueWalk::partOfNumbers(separator_)) && findFrom(number, 0, separator_) != number.size());
+}
+
+void CLeaf::addValue(std::string_view value, bool holdsSeparator) {
   if (holdsSeparator && ends_.empty()) listValueEnds();
   if (count_ > 0) text_ += separator_;
   text_.append(value);
@@ -283,11 +295,11 @@ bool CLeaf::SetFirstValue(double value, const char* format, char sep) {
 void CLeaf::SetNextValue(const std::string& value) { AddValue(value); }
 
 bool CLeaf::SetNextValue(int value, const char* format) {
-  return formatInt(value, format, [this](std::string_view text) { AddValue(text); });
+  return formatInt(value, format, [this](std::string_view text, bool plain) { addNumber(text, plain); });
 }
 
 bool CLeaf::SetNextValue(double value, const char* format) {
-  return formatDouble(value, format, [this](std::string_view text) { AddValue(text); });
+  return formatDouble(value, format, [this](std::string_view text, bool plain) { addNumber(text, plain); });
 }
 
 void CLeaf::restartReading() const { reading_ = Values(); }

@@ -184,6 +184,9 @@ class CLeaf : public CTreeItem {
  private:
   void startValues(char sep);
   void listValueEnds();
+  void addValue(std::string_view value, bool holdsSeparator);
+  // A number as a format wrote it; plain when "%i" or "%f" wrote it.
+  void addNumber(std::string_view number, bool plain);
   bool takeNext(std::string_view& value, bool& more) const;
   void restartReading() const;
 

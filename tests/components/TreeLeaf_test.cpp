@@ -171,7 +171,8 @@ TEST(TreeLeaf, ValueListsSurviveTheJoinedText) {
   EXPECT_EQ(many.GetOnlyValue(';'), std::string(1000, ':') + "x");
 }
 
-// "%i" and "%f" are written without printf; the bytes must be printf's, halves included.
+// "%i" and "%f" are written without printf; the bytes must be printf's, halves included, and
+// stay whole values whatever the separator.
 TEST(TreeLeaf, NumbersAreWrittenAsPrintfWritesThem) {
   testsupport::SeededRandom random(3805);
   std::vector<double> numbers = {0.0, -0.0, 0.5, 2.5e-7, 1.5e-6, 0.0000005, -273.15, 1e300, -5e-324};
@@ -187,6 +188,17 @@ TEST(TreeLeaf, NumbersAreWrittenAsPrintfWritesThem) {
     char expected[400];
     std::snprintf(expected, sizeof expected, "%f:%i", number, whole);
     EXPECT_EQ(leaf.GetText(':'), expected) << number;
+    // A separator that numbers are spelled with must not cut them.
+    for (const char sep : {'.', '-'}) {
+      CLeaf cut("N");
+      cut.SetFirstValue(number, "%f", sep);
+      cut.SetNextValue(whole);
+      CLeaf::ValueWalk walk = cut.Values();
+      std::string_view first;
+      std::string_view second;
+      ASSERT_TRUE(walk.next(first) && walk.next(second));
+      EXPECT_EQ(std::string(first) + ':' + std::string(second), expected) << sep;
+    }
   }
 }
 
