@@ -71,7 +71,8 @@ class CLeaf : public CTreeItem {
     // Reads the next count values (fewer when fewer remain) as nextNumber does and hands each
     // to take(double), in order. A number as "%f" writes it is read where it stands, without a
     // search for the value's end first, and a whole list read at once keeps its place in
-    // registers: curves read thousands of numbers.
+    // registers: curves read thousands of numbers. The walk learns its new place when the
+    // plain decimals are through, so take must not throw.
     template <class Take>
     void takeNumbers(std::size_t count, Take take) {
       count = std::min(count, remaining());
