@@ -263,11 +263,7 @@ bool CKurve::read(const CNode* node, std::string_view xName, std::string_view te
   m_nodes.resize(first + count);
   curveNode* const nodes = m_nodes.data() + first;
   readCurveValues(xs.values, nodes, count, &curveNode::x);
-  for (std::size_t i = 0; i < count; ++i) {
-    std::string_view text;
-    texts.values.next(text);
-    nodes[i].text.assign(text);  // the label copied once, straight into place
-  }
+  readCurveLabels(texts.values, nodes, count);
   readCurveValues(ys.values, nodes, count, &curveNode::y);
   if (withX2) readCurveValues(x2s.values, nodes, count, &curveNode::x2);
   return true;

@@ -126,11 +126,7 @@ bool CKurve14::read(const CNode* node, std::string_view xName, std::string_view 
   m_nodes.assign(count, curveNode14());
   curveNode14* const nodes = m_nodes.data();
   readCurveValues(xs, nodes, count, &curveNode14::x);
-  for (std::size_t i = 0; i < count; ++i) {
-    std::string_view text;
-    texts.next(text);
-    nodes[i].text.assign(text);
-  }
+  readCurveLabels(texts, nodes, count);
   readCurveValues(y1s, nodes, count, &curveNode14::y1);
   readCurveValues(y2s, nodes, count, &curveNode14::y2);
   readCurveValues(y3s, nodes, count, &curveNode14::y3);

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "armakon/components/TreeLeaf.h"
 
@@ -48,6 +49,17 @@ inline float narrowToFloat(double value) noexcept {
 template <class Node, class FieldOwner>
 void readCurveValues(::armakon::CLeaf::ValueWalk& values, Node* nodes, std::size_t count, float FieldOwner::*field) {
   values.takeNumbers(count, [&nodes, field](double value) { (nodes++)->*field = narrowToFloat(value); });
+}
+
+// Copies the next count values of a curve's label walk, which holds that many, into the labels
+// of nodes[0] to nodes[count - 1], each straight into place.
+template <class Node>
+void readCurveLabels(::armakon::CLeaf::ValueWalk& values, Node* nodes, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    std::string_view text;
+    values.next(text);
+    nodes[i].text.assign(text);
+  }
 }
 
 }  // namespace armakon::hydVDIArmaturen

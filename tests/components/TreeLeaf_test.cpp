@@ -66,8 +66,9 @@ TEST(TreeLeaf, DecimalsReadAsTheNearestDouble) {
 // In a value list a decimal is read where it stands, its fraction several bytes at a time
 // when more text follows, and must still give what the value on its own gives, for every
 // shape: the common "%f" one, more digits than a word holds, exponents, signs, no number at
-// all, text after the number, and a separator that is part of a number's own spelling; read one by one or as a
-// list, where a value that is no plain decimal hands the rest of the list to the general way.
+// all, text after the number, and a separator that is part of a number's own spelling; read
+// one by one or as a list, where a value that is no plain decimal hands the rest of the list
+// to the general way.
 TEST(TreeLeaf, DecimalsInAListReadAsTheirValuesAlone) {
   testsupport::SeededRandom random(7);
   const char* const shapes[] = {"%.6f", "%.1f", "%.9f", "%.3e", "%.0f", "%.12f"};
