@@ -105,4 +105,31 @@ inline std::size_t findFrom(std::string_view text, std::size_t from, char c) {
   return i;
 }
 
+// Hands the next count values of text to take(start, end), in order: the values start at
+// from and are cut at c, the last one of the text ending at its end. Returns where the value
+// after them starts. A run of short values shares each sixteen bytes searched instead of
+// searching them again for every value, as findFrom would.
+template <class Take>
+std::size_t forEachValue(std::string_view text, std::size_t from, char c, std::size_t count, Take take) {
+  std::size_t start = from;
+#if defined(__SSE2__)
+  const __m128i wanted = _mm_set1_epi8(c);
+  for (std::size_t block = from; count > 0 && block + 16 <= text.size(); block += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + block));
+    for (auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted)));
+         found != 0 && count > 0; found &= found - 1, --count) {
+      const std::size_t end = block + static_cast<std::size_t>(std::countr_zero(found));
+      take(start, end);
+      start = end + 1;
+    }
+  }
+#endif
+  for (; count > 0; --count) {
+    const std::size_t end = findFrom(text, start, c);
+    take(start, end);
+    start = end + 1;
+  }
+  return start;
+}
+
 }  // namespace armakon::bytesearch

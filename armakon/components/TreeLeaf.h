@@ -100,6 +100,22 @@ class CLeaf : public CTreeItem {
         take(toDouble(text, 0.0));
       }
     }
+    // Hands the next count values (fewer when fewer remain) to take(std::string_view), in
+    // order, as next would give them; a list of short values is searched for its separators
+    // once, not value by value. The walk learns its new place when the values are through:
+    // should take throw, the walk stays where it was.
+    template <class Take>
+    void takeValues(std::size_t count, Take take) {
+      count = std::min(count, remaining());
+      if (count > 0 && foreign_ == 0 && leaf_->ends_.empty()) {
+        const std::string_view text = leaf_->text_;
+        const auto takeSpan = [&](std::size_t start, std::size_t end) { take(text.substr(start, end - start)); };
+        offset_ = bytesearch::forEachValue(text, offset_, leaf_->separator_, count, takeSpan);
+        index_ += count;
+        return;
+      }
+      for (std::string_view value; count > 0 && next(value); --count) take(value);
+    }
     std::size_t remaining() const {
       if (leaf_ == nullptr) return 0;
       const std::size_t count = foreign_ != 0 ? foreignCount_ : leaf_->count_;

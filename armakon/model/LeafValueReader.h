@@ -55,11 +55,7 @@ void readCurveValues(::armakon::CLeaf::ValueWalk& values, Node* nodes, std::size
 // of nodes[0] to nodes[count - 1], each straight into place.
 template <class Node>
 void readCurveLabels(::armakon::CLeaf::ValueWalk& values, Node* nodes, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) {
-    std::string_view text;
-    values.next(text);
-    nodes[i].text.assign(text);
-  }
+  values.takeValues(count, [&nodes](std::string_view text) { (nodes++)->text.assign(text); });
 }
 
 }  // namespace armakon::hydVDIArmaturen

@@ -112,7 +112,9 @@ TEST(TreeLeaf, DecimalsInAListReadAsTheirValuesAlone) {
 }
 
 // Separators are searched and counted sixteen and eight bytes at a time with a tail of single
-// bytes: every split position and text length must give the plain split.
+// bytes: every split position and text length must give the plain split, walked value by
+// value or taken a few values at a time (a take that ends within sixteen bytes, and the walk
+// going on from there).
 TEST(TreeLeaf, ValuesCutAtEverySeparator) {
   testsupport::SeededRandom random(11);
   for (int round = 0; round < 3000; ++round) {
@@ -133,6 +135,17 @@ TEST(TreeLeaf, ValuesCutAtEverySeparator) {
     CLeaf::ValueWalk walk = leaf.Values();
     for (std::string_view value; walk.next(value);) walked.emplace_back(value);
     EXPECT_EQ(walked, expected) << text;
+
+    std::vector<std::string> taken;
+    CLeaf::ValueWalk chunks = leaf.Values();
+    while (chunks.remaining() > 0 && taken.size() <= expected.size()) {
+      const std::size_t before = taken.size();
+      const std::size_t asked = static_cast<std::size_t>(random.below(4));
+      chunks.takeValues(asked, [&taken](std::string_view value) { taken.emplace_back(value); });
+      ASSERT_EQ(taken.size(), before + std::min(asked, expected.size() - before)) << text;
+      if (std::string_view value; random.below(2) == 0 && chunks.next(value)) taken.emplace_back(value);
+    }
+    EXPECT_EQ(taken, expected) << text;
   }
 }
 
@@ -156,6 +169,9 @@ TEST(TreeLeaf, ValueListsSurviveTheJoinedText) {
     CLeaf::ValueWalk walk = leaf.Values();
     for (std::string_view value; walk.next(value);) walked.emplace_back(value);
     EXPECT_EQ(walked, c.values);
+    std::vector<std::string> taken;
+    leaf.Values().takeValues(c.values.size() + 1, [&taken](std::string_view value) { taken.emplace_back(value); });
+    EXPECT_EQ(taken, c.values);
     EXPECT_EQ(leaf.GetValueCount(), static_cast<int>(c.values.size()));
     EXPECT_TRUE(leaf.Clone()->HasSameValues(leaf));
 
