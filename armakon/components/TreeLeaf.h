@@ -71,8 +71,8 @@ class CLeaf : public CTreeItem {
     // Reads the next count values (fewer when fewer remain) as nextNumber does and hands each
     // to take(double), in order. A number as "%f" writes it is read where it stands, without a
     // search for the value's end first, and a whole list read at once keeps its place in
-    // registers: curves read thousands of numbers. The walk learns its new place when the
-    // plain decimals are through, so take must not throw.
+    // registers: curves read thousands of numbers. Should take throw, the walk's place is
+    // left unspecified.
     template <class Take>
     void takeNumbers(std::size_t count, Take take) {
       count = std::min(count, remaining());
@@ -102,8 +102,7 @@ class CLeaf : public CTreeItem {
     }
     // Hands the next count values (fewer when fewer remain) to take(std::string_view), in
     // order, as next would give them; a list of short values is searched for its separators
-    // once, not value by value. The walk learns its new place when the values are through:
-    // should take throw, the walk stays where it was.
+    // once, not value by value. Should take throw, the walk's place is left unspecified.
     template <class Take>
     void takeValues(std::size_t count, Take take) {
       count = std::min(count, remaining());
