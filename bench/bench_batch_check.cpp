@@ -93,10 +93,15 @@ void BatchCheck(benchmark::State& state) {
   for (auto _ : state) {
     // The order alternates, so that whatever one batch leaves behind for the next (the disk
     // still busy with its reports) falls on both sides alike.
-    const ProcessRun first = checkTree(singleFirst ? 1 : 2);
-    const ProcessRun second = checkTree(singleFirst ? 2 : 1);
-    const ProcessRun& single = singleFirst ? first : second;
-    const ProcessRun& pair = singleFirst ? second : first;
+    ProcessRun single;
+    ProcessRun pair;
+    if (singleFirst) {
+      single = checkTree(1);
+      pair = checkTree(2);
+    } else {
+      pair = checkTree(2);
+      single = checkTree(1);
+    }
     singleFirst = !singleFirst;
     if (single.exitCode < 0 || single.exitCode == 2 || pair.exitCode < 0 || pair.exitCode == 2) {
       state.SkipWithError("the batch check failed");

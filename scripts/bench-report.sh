@@ -49,9 +49,10 @@ done
 load_after="$(cut -d' ' -f1-3 /proc/loadavg)"
 
 python3 - "$results" "$out" "$load_before" "$load_after" "$(nproc)" "$rounds" <<'PY'
-import json, sys, datetime, statistics
+import functools, json, sys, datetime, statistics
 results, out, before, after, cores, rounds = sys.argv[1:7]
 
+@functools.cache  # every figure looks up its benchmarks in the same few files
 def runs(bench, rnd):
     # The median of the repetitions where a benchmark was repeated, else its one run.
     with open(f"{results}/{bench}.{rnd}.json") as f:
